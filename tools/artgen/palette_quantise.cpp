@@ -39,7 +39,10 @@ Palette16 grey_palette(const Palette16& palette, int key_index) {
     for (int i = 0; i < 16; ++i) {
         if (i == key_index) continue;
         const Rgb8& p = palette[i];
-        const auto y = static_cast<std::uint8_t>(std::lround(0.299 * p.r + 0.587 * p.g + 0.114 * p.b));
+        // Luminance, lifted by a gamma curve: dark colours (navy, blue, maroon) would otherwise
+        // all sink into the black of the outlines. Black stays 0 and white 255.
+        const double lum = (0.299 * p.r + 0.587 * p.g + 0.114 * p.b) / 255.0;
+        const auto y = static_cast<std::uint8_t>(std::lround(255.0 * std::pow(lum, 0.6)));
         out[i] = {y, y, y};
     }
     return out;

@@ -15,7 +15,8 @@ std::uint8_t nearest_index(const Palette16& palette, int key_index, Rgb8 c);
 // Pixels less than half opaque become the key; the rest take their nearest palette colour.
 IndexedImage quantise(const RgbaImage& image, const Palette16& palette, int key_index);
 
-// The same palette in shades of grey (by luminance), the key entry left as it is.
+// The same palette in shades of grey (by lifted luminance), the key entry left as it is.
+// Black and white stay where they are.
 Palette16 grey_palette(const Palette16& palette, int key_index);
 
 }  // namespace artgen

@@ -11,45 +11,48 @@
 namespace artgen {
 namespace {
 
-// The palette is chosen for these pictures: three shades each of blue, green and red,
-// a ramp of neutrals, and yellow for the house.
+// The sixteen colours of the Windows default palette, in its order. A 4-bit image list
+// masks its images with raster operations that work on palette indices, so black has to be
+// index 0 and white index 15; other colour tables come out with broken masks (seen under Wine).
 constexpr Palette16 kPalette{{
-    {255, 0, 255},    // 0 transparency key
-    {24, 28, 40},     // 1 outline
-    {92, 96, 106},    // 2 dark grey
-    {152, 156, 164},  // 3 grey
-    {208, 210, 216},  // 4 light grey
-    {255, 255, 255},  // 5 white
-    {18, 58, 142},    // 6 dark blue
-    {46, 114, 216},   // 7 blue
-    {134, 188, 250},  // 8 light blue
-    {20, 98, 32},     // 9 dark green
-    {48, 162, 58},    // 10 green
-    {142, 222, 112},  // 11 light green
-    {132, 22, 18},    // 12 dark red
-    {216, 42, 32},    // 13 red
-    {250, 122, 92},   // 14 light red
-    {252, 214, 96},   // 15 yellow
+    {0, 0, 0},        // 0 black
+    {128, 0, 0},      // 1 maroon
+    {0, 128, 0},      // 2 green
+    {128, 128, 0},    // 3 olive
+    {0, 0, 128},      // 4 navy
+    {128, 0, 128},    // 5 purple
+    {0, 128, 128},    // 6 teal
+    {192, 192, 192},  // 7 silver
+    {128, 128, 128},  // 8 grey
+    {255, 0, 0},      // 9 red
+    {0, 255, 0},      // 10 lime
+    {255, 255, 0},    // 11 yellow
+    {0, 0, 255},      // 12 blue
+    {255, 0, 255},    // 13 magenta: the transparency key
+    {0, 255, 255},    // 14 cyan
+    {255, 255, 255},  // 15 white
 }};
 
 Colour pal(int i) { return rgb(kPalette[i].r, kPalette[i].g, kPalette[i].b); }
 
-const Colour kOutline = pal(1), kDarkGrey = pal(2), kGrey = pal(3), kLightGrey = pal(4), kWhite = pal(5),
-             kDarkBlue = pal(6), kBlue = pal(7), kLightBlue = pal(8), kDarkGreen = pal(9), kGreen = pal(10),
-             kLightGreen = pal(11), kDarkRed = pal(12), kRed = pal(13), kLightRed = pal(14), kYellow = pal(15);
+const Colour kBlack = pal(0), kMaroon = pal(1), kGreen = pal(2), kNavy = pal(4), kTeal = pal(6),
+             kSilver = pal(7), kGrey = pal(8), kRed = pal(9), kLime = pal(10), kYellow = pal(11), kBlue = pal(12),
+             kCyan = pal(14), kWhite = pal(15);
 
-Paint vertical(Colour top, Colour bottom, double y0, double y1) {
-    return [=](double, double y) { return mix(top, bottom, (y - y0) / (y1 - y0)); };
+// Shading in whole palette colours, so nothing is left for the quantiser to guess:
+// `top` above the row `split`, `bottom` from there down.
+Paint bands(Colour top, Colour bottom, double split) {
+    return [=](double, double y) { return y < split ? top : bottom; };
 }
 
-// A filled shape with a 1-pixel outline and a lit top-left inner edge.
+// A filled shape with a 1-pixel outline and, if `light` is given, a lit top-left inner edge.
 struct Layer {
     Paint fill;
     Colour edge;
     std::optional<Colour> light{};
 };
 
-Mask draw(Canvas& c, const Shape& s, const Layer& l) {
+void draw(Canvas& c, const Shape& s, const Layer& l) {
     const Mask m = c.rasterise(s);
     c.fill(m, l.fill);
     if (l.light) {
@@ -61,7 +64,6 @@ Mask draw(Canvas& c, const Shape& s, const Layer& l) {
         c.fill(lit, solid(*l.light));
     }
     c.fill(m.border(), solid(l.edge));
-    return m;
 }
 
 constexpr double W = kToolbarCellWidth;
@@ -73,16 +75,14 @@ Shape back_arrow() {
 void draw_arrow(Canvas& c, bool forward) {
     Shape s = back_arrow();
     if (forward) s = mirrored(s, W);
-    draw(c, s, {vertical(kLightBlue, kDarkBlue, 2, 18), kDarkBlue, kLightBlue});
+    draw(c, s, {solid(kTeal), kNavy, kCyan});
 }
 
 void draw_stop(Canvas& c) {
     const Point centre{11, 10};
-    const Paint shade = [=](double x, double y) {
-        const double d = std::hypot(x - (centre.x - 3), y - (centre.y - 3)) / 13.0;
-        return d < 0.45 ? mix(kLightRed, kRed, d / 0.45) : mix(kRed, kDarkRed, (d - 0.45) / 0.55);
-    };
-    draw(c, circle(centre, 9), {shade, kDarkRed});
+    // Lit from the top left: maroon towards the lower right.
+    const Paint shade = [=](double x, double y) { return (x - centre.x) + (y - centre.y) > 8 ? kMaroon : kRed; };
+    draw(c, circle(centre, 9), {shade, kMaroon});
     const Shape cross = either(segment({7.5, 6}, {14.5, 14}, 2.6), segment({14.5, 6}, {7.5, 14}, 2.6));
     c.fill(c.rasterise(cross), solid(kWhite));
 }
@@ -102,36 +102,36 @@ Shape circular_arrow(Point centre, double inner, double outer, double from_deg, 
 
 void draw_refresh(Canvas& c) {
     const Shape page = polygon({{1, 0}, {9, 0}, {13, 4}, {13, 17}, {1, 17}});
-    draw(c, page, {solid(kWhite), kDarkGrey});
-    draw(c, polygon({{8, 0}, {13, 5}, {8, 5}}), {solid(kLightGrey), kDarkGrey});
-    for (double y : {3.0, 5.0, 7.0}) c.fill(rect(3, y, 7, y + 1), solid(kGrey));
+    draw(c, page, {solid(kWhite), kGrey});
+    draw(c, polygon({{8, 0}, {13, 5}, {8, 5}}), {solid(kSilver), kGrey});
+    for (double y : {3.0, 5.0, 7.0}) c.fill(rect(3, y, 7, y + 1), solid(kSilver));
     const Point centre{14, 12};
-    const Layer arrow{vertical(kLightGreen, kGreen, 5, 19), kDarkGreen};
+    const Layer arrow{solid(kGreen), kBlack, kLime};
     draw(c, circular_arrow(centre, 3.2, 7.0, 165, 290), arrow);
     draw(c, circular_arrow(centre, 3.2, 7.0, 345, 110), arrow);
 }
 
 void draw_home(Canvas& c) {
-    draw(c, rect(14, 2, 17, 8), {solid(kRed), kDarkRed});                                   // chimney
-    draw(c, rect(3, 9, 19, 19), {vertical(kYellow, kYellow, 9, 19), kOutline, kWhite});      // walls
-    draw(c, polygon({{11, 0.5}, {21.5, 11}, {0.5, 11}}), {vertical(kLightRed, kRed, 1, 10), kDarkRed});  // roof
-    draw(c, rect(5, 12, 10, 19), {vertical(kRed, kDarkRed, 12, 19), kOutline});             // door
-    draw(c, rect(12, 12, 17, 17), {solid(kLightBlue), kOutline, kWhite});                     // window
+    draw(c, rect(14, 2, 17, 8), {solid(kRed), kBlack});                                     // chimney
+    draw(c, rect(3, 9, 19, 19), {solid(kYellow), kBlack, kWhite});                           // walls
+    draw(c, polygon({{11, 0.5}, {21.5, 11}, {0.5, 11}}), {bands(kRed, kMaroon, 8), kBlack});  // roof
+    draw(c, rect(5, 12, 10, 19), {solid(kMaroon), kBlack});                                  // door
+    draw(c, rect(12, 12, 17, 17), {solid(kCyan), kBlack, kWhite});                            // window
 }
 
 void draw_printer(Canvas& c) {
-    draw(c, rect(5, 0, 17, 9), {solid(kWhite), kDarkGrey});                                  // paper going in
-    for (double y : {3.0, 5.0}) c.fill(rect(7, y, 15, y + 1), solid(kGrey));
-    draw(c, rect(1, 8, 21, 17), {vertical(kLightGrey, kGrey, 8, 17), kOutline, kWhite});      // body
-    c.fill(rect(16, 10, 19, 12), solid(kGreen));                                              // power light
-    draw(c, rect(4, 13, 18, 20), {solid(kWhite), kDarkGrey});                                // printed page
-    c.fill(rect(6, 16, 16, 17), solid(kGrey));
+    draw(c, rect(5, 0, 17, 9), {solid(kWhite), kGrey});                                      // paper going in
+    for (double y : {3.0, 5.0}) c.fill(rect(7, y, 15, y + 1), solid(kSilver));
+    draw(c, rect(1, 8, 21, 17), {bands(kSilver, kGrey, 15), kBlack, kWhite});                // body
+    c.fill(rect(16, 10, 19, 12), solid(kLime));                                               // power light
+    draw(c, rect(4, 13, 18, 20), {solid(kWhite), kGrey});                                    // printed page
+    c.fill(rect(6, 16, 16, 17), solid(kSilver));
 }
 
 void draw_font(Canvas& c) {
     const Shape outer = polygon({{8, 1}, {14, 1}, {21, 19}, {15.5, 19}, {14, 15}, {8, 15}, {6.5, 19}, {1, 19}});
     const Shape counter = polygon({{8.6, 12}, {13.4, 12}, {11, 5.2}});
-    draw(c, except(outer, counter), {vertical(kBlue, kDarkBlue, 1, 19), kOutline});
+    draw(c, except(outer, counter), {solid(kBlue), kNavy});
 }
 
 }  // namespace
@@ -159,7 +159,7 @@ ToolbarStrips make_toolbar_strips() {
     ToolbarStrips s;
     s.normal = quantise(draw_toolbar(), kPalette, kToolbarKeyIndex);
     s.hot = s.normal;
-    s.hot.palette = grey_palette(kPalette, kToolbarKeyIndex);
+    s.hot.palette = grey_palette(kPalette, kToolbarKeyIndex);  // keeps black at 0 and white at 15
     return s;
 }
 

@@ -8,7 +8,7 @@ namespace artgen {
 inline constexpr int kToolbarCellWidth = 22;
 inline constexpr int kToolbarCellHeight = 20;
 inline constexpr int kToolbarImageCount = 7;  // back, forward, stop, refresh, home, print, font size
-inline constexpr int kToolbarKeyIndex = 0;
+inline constexpr int kToolbarKeyIndex = 13;
 
 Palette16 toolbar_palette();
 
