@@ -50,7 +50,7 @@ TEST(ArtgenIco, HeadersBottomUpBgraAndAndMask) {
     artgen::RgbaImage img(2, 2);
     img.at(0, 0) = {1, 2, 3, 255};  // top-left, opaque
     img.at(1, 0) = {4, 5, 6, 0};    // top-right, clear
-    img.at(0, 1) = {7, 8, 9, 127};  // bottom-left, mostly clear
+    img.at(0, 1) = {7, 8, 9, 1};    // bottom-left, nearly clear
     img.at(1, 1) = {10, 11, 12, 128};
     const Bytes b = artgen::encode_ico32(img);
 
@@ -69,9 +69,11 @@ TEST(ArtgenIco, HeadersBottomUpBgraAndAndMask) {
     EXPECT_EQ(i32(b, 26), 2);
     EXPECT_EQ(i32(b, 30), 4);  // colour rows and mask rows together
     EXPECT_EQ(u16(b, 36), 32u);
+    // Bottom row first; a clear pixel is black so a drawing by mask leaves the screen as it is.
     EXPECT_EQ((Bytes(b.begin() + 62, b.begin() + 78)),
-              (Bytes{9, 8, 7, 127, 12, 11, 10, 128, 3, 2, 1, 255, 6, 5, 4, 0}));
-    EXPECT_EQ((Bytes(b.begin() + 78, b.end())), (Bytes{0x80, 0, 0, 0, 0x40, 0, 0, 0}));
+              (Bytes{9, 8, 7, 1, 12, 11, 10, 128, 3, 2, 1, 255, 0, 0, 0, 0}));
+    // Only the fully clear pixel is masked out.
+    EXPECT_EQ((Bytes(b.begin() + 78, b.end())), (Bytes{0, 0, 0, 0, 0x40, 0, 0, 0}));
 }
 
 TEST(ArtgenIco, RejectsSidesOutsideTheFormat) {
@@ -103,6 +105,9 @@ TEST(ArtgenToolbar, StripsShareThePicturesWithColourAndGreyPalettes) {
         for (const artgen::Rgb8& c : img->palette) keys += c == artgen::kTransparencyKey;
         EXPECT_EQ(keys, 1);
         EXPECT_EQ(img->palette[key], artgen::kTransparencyKey);
+        // Image lists mask 4-bit images with raster operations on the indices themselves.
+        EXPECT_EQ(img->palette[0], (artgen::Rgb8{0, 0, 0}));
+        EXPECT_EQ(img->palette[15], (artgen::Rgb8{255, 255, 255}));
     }
     EXPECT_EQ(s.hot.indices, s.normal.indices);
     for (int i = 0; i < 16; ++i) {

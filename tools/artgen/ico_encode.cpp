@@ -39,9 +39,12 @@ std::vector<std::uint8_t> encode_ico32(const RgbaImage& image) {
     out.i32(0);
     out.u32(0);
     out.u32(0);
+    // Where the AND mask lets the background through, a drawing by mask XORs the colour
+    // onto the screen (Wine does so when it shrinks the icon): such pixels must be black.
     for (int y = image.height - 1; y >= 0; --y) {
         for (int x = 0; x < image.width; ++x) {
-            const Rgba8& p = image.at(x, y);
+            Rgba8 p = image.at(x, y);
+            if (p.a == 0) p = {};
             out.u8(p.b);
             out.u8(p.g);
             out.u8(p.r);
@@ -49,10 +52,11 @@ std::vector<std::uint8_t> encode_ico32(const RgbaImage& image) {
         }
     }
     // AND mask: a set bit lets the background through where a display ignores the alpha.
+    // Only fully clear pixels are set, so soft edges keep their colour there.
     for (int y = image.height - 1; y >= 0; --y) {
         std::vector<std::uint8_t> row(mask_row, 0);
         for (int x = 0; x < image.width; ++x)
-            if (image.at(x, y).a < 128) row[x / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
+            if (image.at(x, y).a == 0) row[x / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
         out.bytes(row);
     }
     return out.take();
