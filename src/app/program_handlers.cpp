@@ -6,29 +6,21 @@
 namespace tavrin {
 
 std::optional<std::int32_t> ProgramHandlers::OnEvent(const ui::Event& event) {
-  switch (event.window) {
-    case ui::WindowId::Main:
-      return OnMainWindowEvent(event);
-    case ui::WindowId::About:
-    case ui::WindowId::Favorites:
-      break;
-  }
-  return std::nullopt;
-}
-
-std::optional<std::int32_t> ProgramHandlers::OnMainWindowEvent(const ui::Event& event) {
-  using ui::EventKind;
-  switch (event.kind) {
-    case EventKind::Created:
+  if (event.window == ui::WindowId::Main && event.control.empty()) {
+    if (event.kind == ui::EventKind::Created) {
       ApplySkin(kDefaultSkin, context_.skins, context_.system, context_.external);
-      break;
-    case EventKind::SizeChanged:
+      return std::nullopt;
+    }
+    if (event.kind == ui::EventKind::SizeChanged) {
       RunLayoutRule(context_.windows);
-      break;
-    default:
-      break;
+      return std::nullopt;
+    }
   }
-  return std::nullopt;
+  std::optional<std::int32_t> answer;
+  for (auto& feature : features_) {
+    if (feature->OnEvent(event, answer)) return answer;
+  }
+  return std::nullopt;  // items and controls without a handler do nothing
 }
 
 }  // namespace tavrin

@@ -1,7 +1,12 @@
-// Routes the events of the program's windows to the handlers of each feature.
+// Routes the events of the program's windows: the frame's own (created, size changed) here,
+// everything else to the feature that takes it.
 #pragma once
 
+#include <memory>
+#include <vector>
+
 #include "app/external_entry_table.h"
+#include "app/feature.h"
 #include "app/system_services.h"
 #include "skins/skin_catalogue.h"
 #include "ui/events.h"
@@ -19,11 +24,12 @@ struct ProgramContext {
 class ProgramHandlers final : public ui::EventHandler {
  public:
   explicit ProgramHandlers(ProgramContext context) : context_(context) {}
+  void Add(std::unique_ptr<Feature> feature) { features_.push_back(std::move(feature)); }
   std::optional<std::int32_t> OnEvent(const ui::Event& event) override;
 
  private:
-  std::optional<std::int32_t> OnMainWindowEvent(const ui::Event& event);
   ProgramContext context_;
+  std::vector<std::unique_ptr<Feature>> features_;
 };
 
 }  // namespace tavrin

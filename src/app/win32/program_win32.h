@@ -9,6 +9,7 @@
 
 #include "app/external_entry_table.h"
 #include "app/fatal_error.h"
+#include "app/feature.h"
 #include "app/program_handlers.h"
 #include "app/startup.h"
 #include "app/win32/module_loader_win32.h"
@@ -17,7 +18,7 @@
 
 namespace tavrin::win32 {
 
-class Program final : public StartupSteps, public FatalError {
+class Program final : public StartupSteps, public FatalError, public ProgramControl {
  public:
   Program();
   ~Program() override;
@@ -34,8 +35,8 @@ class Program final : public StartupSteps, public FatalError {
 
   // FatalError: the error box, the end of the program, exit code -1.
   [[noreturn]] void Raise(const std::string& message) override;
-  // Ends the program at once with exit code 0 (the Exit command).
-  [[noreturn]] void ExitNow();
+  // ProgramControl: the Exit command.
+  [[noreturn]] void ExitNow() override;
 
  private:
   SystemServicesWin32 system_;
