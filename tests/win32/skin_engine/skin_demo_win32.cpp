@@ -141,9 +141,8 @@ LRESULT CALLBACK main_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
       if (wparam == kTimerScene) {
         KillTimer(hwnd, kTimerScene);
         if (g_scene == L"menu") {
-          // Open the File menu as a user would, with the keyboard.
-          PostMessageW(hwnd, WM_SYSKEYDOWN, 'F', 1 << 29);
-          PostMessageW(hwnd, WM_SYSCHAR, 'f', 1 << 29);
+          // Open the File menu as Alt+F would.
+          PostMessageW(hwnd, WM_SYSCOMMAND, SC_KEYMENU, 'f');
         } else if (g_scene == L"msgbox") {
           SetTimer(hwnd, kTimerQuit, 4000, quit_now);
           MessageBoxW(hwnd, L"确实要退出 Tavrin专用浏览器 吗？", L"提示", MB_YESNO | MB_ICONQUESTION);
