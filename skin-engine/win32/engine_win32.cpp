@@ -73,8 +73,10 @@ Kind classify(HWND hwnd) {
     return (style & WS_CAPTION) == WS_CAPTION ? Kind::Frame : Kind::None;
   }
   if (_wcsicmp(name, L"Button") == 0) {
+    // Push buttons showing text; picture buttons keep the system's look.
     const LONG type = style & BS_TYPEMASK;
-    return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON ? Kind::Button : Kind::None;
+    const bool push = type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
+    return push && !(style & (BS_ICON | BS_BITMAP)) ? Kind::Button : Kind::None;
   }
   if (_wcsicmp(name, L"Edit") == 0) return Kind::Edit;
   if (_wcsicmp(name, TOOLBARCLASSNAMEW) == 0) return Kind::Toolbar;

@@ -18,8 +18,10 @@ constexpr int kCheckArea = 22;   // room for the check mark left of the text
 constexpr int kArrowArea = 18;   // room for the submenu arrow the system draws
 constexpr int kSeparatorHeight = 7;
 
-void prepare(HMENU menu) {
-  if (!menu || !IsMenu(menu)) return;
+// Returns whether any item changed (the menu's layout must then be recomputed).
+bool prepare(HMENU menu) {
+  if (!menu || !IsMenu(menu)) return false;
+  bool changed = false;
   Engine& engine = Engine::instance();
   std::vector<OwnedMenuItem> previous = std::move(engine.owned_items(menu));
   std::vector<OwnedMenuItem> owned;
@@ -45,6 +47,7 @@ void prepare(HMENU menu) {
     set.fMask = MIIM_FTYPE;
     set.fType = mii.fType | MFT_OWNERDRAW;
     SetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &set);
+    changed = true;
   }
   engine.owned_items(menu) = std::move(owned);
   // The gaps and margins of a pop-up are filled with the menu's background brush.
@@ -55,6 +58,7 @@ void prepare(HMENU menu) {
     info.hbrBack = theme->brush(ColorId::MenuBackground);
     SetMenuInfo(menu, &info);
   }
+  return changed;
 }
 
 std::wstring item_text(HMENU menu, UINT id) {
@@ -123,8 +127,7 @@ void prepare_menu_bar(HWND hwnd) {
   if (GetWindowLongW(hwnd, GWL_STYLE) & WS_CHILD) return;
   HMENU bar = GetMenu(hwnd);
   if (!bar) return;
-  prepare(bar);
-  DrawMenuBar(hwnd);
+  if (prepare(bar)) DrawMenuBar(hwnd);
 }
 
 void prepare_popup(HMENU menu) { prepare(menu); }
