@@ -26,6 +26,17 @@ class SystemServices {
   virtual std::string ProgramFolder() = 0;
   // The text in the system's ANSI code page, for entry points that take ANSI texts.
   virtual std::string ToAnsi(std::string_view utf8) = 0;
+  // HKLM "SOFTWARE\Microsoft\Internet Explorer" value "Version" (at most 100 bytes), or ""
+  // when the key cannot be opened or the value cannot be read.
+  virtual std::string ReadBrowserVersion() = 0;
+  // Starts the command line (the program named by its first word) in the normal window state
+  // and waits without a time limit until the process has ended. False when it did not start.
+  virtual bool RunAndWait(const std::string& command_line) = 0;
+  // Writes one key of a profile file (section in brackets, key=value lines); every text is
+  // already in the ANSI code page, as the file and the favorites dialog keep them. False when
+  // the system reports a failed write.
+  virtual bool WriteProfileStringAnsi(const std::string& path, const std::string& section,
+                                      const std::string& key, const std::string& value) = 0;
 };
 
 }  // namespace tavrin

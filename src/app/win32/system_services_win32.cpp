@@ -23,6 +23,23 @@ struct FileHandle {
   }
 };
 
+// Owns the registry key of one read.
+struct RegistryKey {
+  HKEY key = nullptr;
+  ~RegistryKey() {
+    if (key) RegCloseKey(key);
+  }
+};
+
+// Owns the two handles a started process gives back: the thread's, then the process's.
+struct ProcessHandles {
+  PROCESS_INFORMATION info{};
+  ~ProcessHandles() {
+    if (info.hThread) CloseHandle(info.hThread);
+    if (info.hProcess) CloseHandle(info.hProcess);
+  }
+};
+
 bool WriteAll(const std::wstring& path, std::span<const std::uint8_t> bytes) {
   FileHandle file{CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr)};
@@ -99,5 +116,43 @@ std::string SystemServicesWin32::ProgramFolder() {
 }
 
 std::string SystemServicesWin32::ToAnsi(std::string_view utf8) { return win32::ToAnsi(utf8); }
+
+std::string SystemServicesWin32::ReadBrowserVersion() {
+  RegistryKey opened;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Internet Explorer", 0, KEY_READ,
+                    &opened.key) != ERROR_SUCCESS)
+    return {};
+  char value[100] = {};
+  DWORD size = sizeof value;
+  if (RegQueryValueExA(opened.key, "Version", nullptr, nullptr, reinterpret_cast<BYTE*>(value),
+                       &size) != ERROR_SUCCESS)
+    return {};
+  // A stored string need not carry its terminating zero; the size says where it ends.
+  std::string_view text(value, std::min<std::size_t>(size, sizeof value));
+  text = text.substr(0, text.find('\0'));
+  return FromAnsi(text);
+}
+
+bool SystemServicesWin32::RunAndWait(const std::string& command_line) {
+  // CreateProcessA may write into its command line, so it gets a copy of its own.
+  std::string writable = win32::ToAnsi(command_line);
+  STARTUPINFOA startup{sizeof startup};
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = SW_SHOWNORMAL;
+  ProcessHandles process;
+  if (!CreateProcessA(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process.info))
+    return false;
+  WaitForSingleObject(process.info.hProcess, INFINITE);
+  return true;
+}
+
+bool SystemServicesWin32::WriteProfileStringAnsi(const std::string& path,
+                                                 const std::string& section,
+                                                 const std::string& key,
+                                                 const std::string& value) {
+  return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), path.c_str()) !=
+         0;
+}
 
 }  // namespace tavrin::win32
