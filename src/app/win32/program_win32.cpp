@@ -5,6 +5,10 @@
 
 #include "app/install_skin_engine.h"
 #include "app/main_window_definition.h"
+#include "extras/about_window_definition.h"
+#include "extras/extras_feature.h"
+#include "favorites/favorites_feature.h"
+#include "favorites/favorites_window_definition.h"
 #include "resources/carried_data.h"
 #include "ui/win32/text_win32.h"
 
@@ -32,9 +36,11 @@ class BlankView final : public ui::win32::HostedControl {
 const ui::WindowDefinition& DefinitionOf(ui::WindowId id) {
   switch (id) {
     case ui::WindowId::Main:
-    case ui::WindowId::About:
-    case ui::WindowId::Favorites:
       break;
+    case ui::WindowId::About:
+      return AboutWindowDefinition();
+    case ui::WindowId::Favorites:
+      return FavoritesWindowDefinition();
   }
   return MainWindowDefinition();
 }
@@ -61,6 +67,8 @@ void Program::PrepareWindowDefinitions() {
   handlers_ = std::make_unique<ProgramHandlers>(
       ProgramContext{*windows_, system_, *external_, CarriedSkinCatalogue()});
   windows_->SetEventHandler(handlers_.get());
+  handlers_->Add(std::make_unique<FavoritesFeature>(*windows_, system_, *external_));
+  handlers_->Add(std::make_unique<ExtrasFeature>(*windows_, system_, *this));
   windows_->SetWebViewFactory([](HWND parent, int id, const RECT& place, ui::win32::RaiseEvent) {
     return std::make_unique<BlankView>(parent, id, place);
   });
