@@ -26,4 +26,13 @@ if [ ${#need[@]} -gt 0 ]; then
   apt-get install -y -qq "${need[@]}" >/dev/null
 fi
 
+# GoogleTest needs std::mutex, which MinGW's posix thread model has and its win32 one lacks.
+for triple in i686-w64-mingw32 x86_64-w64-mingw32; do
+  for tool in gcc g++; do
+    posix=/usr/bin/$triple-$tool-posix
+    if [ -x "$posix" ] && [ "$(readlink -f "/usr/bin/$triple-$tool")" != "$(readlink -f "$posix")" ]; then
+      update-alternatives --set "$triple-$tool" "$posix" >/dev/null
+    fi
+  done
+done
 echo "setup: ready"

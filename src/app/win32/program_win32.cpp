@@ -5,6 +5,12 @@
 
 #include "app/install_skin_engine.h"
 #include "app/main_window_definition.h"
+#include "browser/address_bar.h"
+#include "browser/navigation_commands.h"
+#include "browser/page_status.h"
+#include "browser/web_view_link.h"
+#include "browser/win32/hot_key_service_win32.h"
+#include "browser/win32/web_view_factory_win32.h"
 #include "extras/about_window_definition.h"
 #include "extras/extras_feature.h"
 #include "favorites/favorites_feature.h"
@@ -15,23 +21,7 @@
 namespace tavrin::win32 {
 namespace {
 
-// The web view's place until a web control is hosted there: a plain white pane.
-class BlankView final : public ui::win32::HostedControl {
- public:
-  BlankView(HWND parent, int id, const RECT& place) {
-    window_ = CreateWindowExW(0, L"STATIC", nullptr, WS_CHILD | WS_VISIBLE | SS_WHITERECT,
-                              place.left, place.top, place.right - place.left,
-                              place.bottom - place.top, parent,
-                              reinterpret_cast<HMENU>(INT_PTR(id)), GetModuleHandleW(nullptr),
-                              nullptr);
-  }
-  HWND Window() const override { return window_; }
-  ui::PropertyValue ReadProperty(int) override { return std::int32_t{0}; }
-  void WriteProperty(int, const ui::PropertyValue&) override {}
-
- private:
-  HWND window_;  // a child: destroyed with its parent
-};
+constexpr wchar_t kFatalErrorTitle[] = L"错误";
 
 const ui::WindowDefinition& DefinitionOf(ui::WindowId id) {
   switch (id) {
@@ -69,9 +59,22 @@ void Program::PrepareWindowDefinitions() {
   windows_->SetEventHandler(handlers_.get());
   handlers_->Add(std::make_unique<FavoritesFeature>(*windows_, system_, *external_));
   handlers_->Add(std::make_unique<ExtrasFeature>(*windows_, system_, *this));
-  windows_->SetWebViewFactory([](HWND parent, int id, const RECT& place, ui::win32::RaiseEvent) {
-    return std::make_unique<BlankView>(parent, id, place);
+  // Browsing: the handlers reach the web view through the link while it exists; F1 presses
+  // arrive as WM_HOTKEY in the thread's queue and go out as the label's feedback event.
+  auto web_view = std::make_shared<browser::WebViewLink>();
+  auto hot_keys = std::make_shared<browser::win32::HotKeyServiceWin32>(
+      [windows = windows_.get()](HWND notify, std::int32_t identifier) {
+        windows->RaiseControlEvent(notify, ui::EventKind::Feedback, 0, identifier, 0);
+      });
+  windows_->AddMessageFilter([hot_keys](MSG& message) { return hot_keys->Filter(message); });
+  windows_->SetWebViewFactory([web_view, factory = browser::win32::MakeWebViewFactory(*web_view)](
+                                  HWND parent, int id, const RECT& place,
+                                  ui::win32::RaiseEvent raise) {
+    return factory(parent, id, place, std::move(raise));
   });
+  handlers_->Add(std::make_unique<browser::NavigationCommands>(*windows_, *web_view));
+  handlers_->Add(std::make_unique<browser::PageStatus>(*windows_, *web_view));
+  handlers_->Add(std::make_unique<browser::AddressBar>(*windows_, *web_view, *hot_keys));
 }
 
 void Program::InstallSkinEngine() { tavrin::InstallSkinEngine(system_, SkinEngineImage()); }
@@ -82,7 +85,8 @@ bool Program::AnyWindowExists() { return windows_->AnyWindowExists(); }
 
 void Program::RunMessageLoop() { windows_->RunMessageLoop(); }
 
-// Once, whatever the reason for the end: the bound libraries, the windows, then OLE.
+// Once, whatever the reason for the end: the windows (which the skin engine has subclassed),
+// then the bound libraries, then OLE.
 void Program::EndProgram() {
   if (ended_) return;
   ended_ = true;
@@ -93,9 +97,12 @@ void Program::EndProgram() {
 }
 
 void Program::Raise(const std::string& message) {
-  MessageBoxW(nullptr, Widen(message).c_str(), L"Tavrin专用浏览器 - 错误",
-              MB_OK | MB_ICONSTOP | MB_TASKMODAL | MB_SETFOREGROUND);
-  EndProgram();
+  // A failure while the program is already ending has nothing more to tell.
+  if (!ended_) {
+    MessageBoxW(nullptr, Widen(message).c_str(), kFatalErrorTitle,
+                MB_OK | MB_ICONSTOP | MB_TASKMODAL | MB_SETFOREGROUND);
+    EndProgram();
+  }
   ExitProcess(UINT(-1));
 }
 

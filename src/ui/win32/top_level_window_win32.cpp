@@ -44,6 +44,7 @@ TopLevelWindow::TopLevelWindow(const WindowDefinition& definition, Callbacks cal
 }
 
 TopLevelWindow::~TopLevelWindow() {
+  events_held_ = true;
   if (window_) DestroyWindow(window_);
   // Controls' windows died with the window; what remains is ours alone.
   controls_.clear();
@@ -404,7 +405,10 @@ LRESULT TopLevelWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_CTLCOLORSTATIC: {
       Control* control = FindByWindow(reinterpret_cast<HWND>(lparam));
-      if (control && control->definition->kind == ControlKind::Label) {
+      // Labels in the system's colours are left to the default (and to the skin engine);
+      // colours the definition picks are the program's own.
+      if (control && control->definition->kind == ControlKind::Label &&
+          !control->definition->label.background.system_button_face) {
         const LabelStyle& label = control->definition->label;
         const HDC dc = reinterpret_cast<HDC>(wparam);
         SetTextColor(dc, ToColorRef(label.text));
@@ -422,6 +426,9 @@ LRESULT TopLevelWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
       break;
     }
     case WM_DESTROY:
+      // Nothing reaches the handlers from a window on its way out (its controls lose the
+      // focus and resize while they go).
+      events_held_ = true;
       // The menu bar object owns its menus: take them back before the system destroys them
       // with the window.
       if (menu_) SetMenu(window_, nullptr);

@@ -34,7 +34,7 @@ class WindowServicesWin32 final : public WindowServices {
   void LoadWindow(WindowId window, bool modal) override;
   void DestroyWindow(WindowId window) override;
   bool IsLoaded(WindowId window) const override;
-  NativeHandle Handle(WindowId window, std::string_view control) override;
+  NativeHandle Handle(WindowId window, std::string_view control = {}) override;
   int ClientWidth(WindowId window) override;
   PropertyValue ReadProperty(WindowId window, std::string_view control, int number) override;
   void WriteProperty(WindowId window, std::string_view control, int number,
