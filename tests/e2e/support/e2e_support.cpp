@@ -116,9 +116,9 @@ void RemoveTree(const std::wstring& path) {
   RemoveDirectoryW(path.c_str());
 }
 
-ProgramFolder::ProgramFolder() {
+ProgramFolder::ProgramFolder(const std::wstring& base) {
   static int counter = 0;
-  path_ = TempFolder() + L"tavrin-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+  path_ = (base.empty() ? TempFolder() : base) + L"tavrin-e2e-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
           std::to_wstring(++counter);
   RemoveTree(path_);
   CreateDirectoryW(path_.c_str(), nullptr);

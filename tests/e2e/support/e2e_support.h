@@ -38,7 +38,8 @@ void RemoveTree(const std::wstring& path);
 // A fresh folder holding a copy of the program; removed with everything in it.
 class ProgramFolder {
  public:
-  ProgramFolder();
+  // Under the temporary folder, or under `base` (with a trailing backslash).
+  explicit ProgramFolder(const std::wstring& base = {});
   ~ProgramFolder();
   ProgramFolder(const ProgramFolder&) = delete;
   ProgramFolder& operator=(const ProgramFolder&) = delete;
