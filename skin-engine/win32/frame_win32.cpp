@@ -225,6 +225,7 @@ void track_caption_button(HWND hwnd, WindowState& state, int hit, const Theme& t
     DispatchMessageW(&msg);
   }
   if (GetCapture() == hwnd) ReleaseCapture();
+  if (!IsWindow(hwnd)) return;  // destroyed meanwhile: `state` is gone with it
   state.pressed = 0;
   state.hot = 0;
   repaint_frame(hwnd, state);

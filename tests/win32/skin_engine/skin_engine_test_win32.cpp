@@ -347,6 +347,60 @@ TEST_F(SkinEngine, MaximiseAndRestoreKeepTheSkin) {
   expect_skin(w, load_skin("royale"));
 }
 
+// Push button states each show their own look (the control's own classic painting
+// on state changes must not show through).
+TEST_F(SkinEngine, PushButtonStatesShowTheirLooks) {
+  TestWindow w;
+  ASSERT_EQ(attach("enjoy"), 1);
+  const skin::Skin s = load_skin("enjoy");
+  struct State {
+    const char* what;
+    void (*apply)(HWND);
+    skin::GradientId look;
+  };
+  const State states[] = {
+      {"normal", [](HWND) {}, skin::GradientId::ButtonNormal},
+      {"pressed", [](HWND b) { SendMessageW(b, BM_SETSTATE, TRUE, 0); }, skin::GradientId::ButtonPressed},
+      {"released", [](HWND b) { SendMessageW(b, BM_SETSTATE, FALSE, 0); }, skin::GradientId::ButtonNormal},
+      {"disabled", [](HWND b) { EnableWindow(b, FALSE); }, skin::GradientId::ButtonDisabled},
+      {"enabled again", [](HWND b) { EnableWindow(b, TRUE); }, skin::GradientId::ButtonNormal},
+  };
+  for (const State& state : states) {
+    state.apply(w.button());
+    pump();
+    Capture shot(w.hwnd(), false);
+    const POINT p = w.in(w.button(), 8, 15);
+    EXPECT_TRUE(in_gradient(shot.at(p.x, p.y), s.gradient(state.look), state.what));
+  }
+}
+
+// A new title and a change of the active window repaint the caption in the skin,
+// active and inactive.
+TEST_F(SkinEngine, CaptionFollowsTitleAndActivation) {
+  TestWindow w;
+  ASSERT_EQ(attach("enjoy"), 1);
+  const skin::Skin s = load_skin("enjoy");
+  SetWindowTextW(w.hwnd(), L"新的标题");
+  pump();
+  const POINT caption = w.caption_point();
+  {
+    Capture shot(w.hwnd(), false);
+    EXPECT_TRUE(in_gradient(shot.at(caption.x, caption.y), s.gradient(skin::GradientId::CaptionActive), "active"));
+  }
+  TestWindow other;
+  MoveWindow(other.hwnd(), 600, 500, 200, 150, TRUE);
+  SetActiveWindow(other.hwnd());
+  pump();
+  {
+    Capture shot(w.hwnd(), false);
+    EXPECT_TRUE(in_gradient(shot.at(caption.x, caption.y), s.gradient(skin::GradientId::CaptionInactive), "inactive"));
+  }
+  SetActiveWindow(w.hwnd());
+  pump();
+  Capture shot(w.hwnd(), false);
+  EXPECT_TRUE(in_gradient(shot.at(caption.x, caption.y), s.gradient(skin::GradientId::CaptionActive), "active again"));
+}
+
 // Caption buttons are hit-tested by the skin's own layout.
 TEST_F(SkinEngine, CaptionButtonsHitTest) {
   TestWindow w;
