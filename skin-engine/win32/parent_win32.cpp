@@ -12,6 +12,31 @@ namespace {
 
 using skin::ColorId;
 
+struct ToolbarSearch {
+  HWND control;
+  bool on_toolbar = false;
+};
+
+BOOL CALLBACK find_toolbar_under(HWND sibling, LPARAM data) {
+  auto* search = reinterpret_cast<ToolbarSearch*>(data);
+  if (sibling == search->control || GetParent(sibling) != GetParent(search->control)) return TRUE;
+  if (!IsWindowVisible(sibling) || classify(sibling) != Kind::Toolbar) return TRUE;
+  RECT a, b, both;
+  GetWindowRect(sibling, &a);
+  GetWindowRect(search->control, &b);
+  search->on_toolbar = IntersectRect(&both, &a, &b) != FALSE;
+  return !search->on_toolbar;
+}
+
+// A label or button placed over the toolbar takes the toolbar's colour, so that it
+// does not stand out as a box of window colour on it.
+bool sits_on_toolbar(HWND parent, HWND control) {
+  if (!control || GetParent(control) != parent) return false;
+  ToolbarSearch search{control};
+  EnumChildWindows(parent, find_toolbar_under, reinterpret_cast<LPARAM>(&search));
+  return search.on_toolbar;
+}
+
 bool is_default_text_color(COLORREF c) {
   return c == GetSysColor(COLOR_WINDOWTEXT) || c == GetSysColor(COLOR_BTNTEXT) || c == GetSysColor(COLOR_GRAYTEXT);
 }
@@ -35,6 +60,11 @@ LRESULT control_color(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam, const T
     return reinterpret_cast<LRESULT>(own);
   }
   const bool edit = msg == WM_CTLCOLOREDIT || msg == WM_CTLCOLORLISTBOX;
+  if ((msg == WM_CTLCOLORSTATIC || msg == WM_CTLCOLORBTN) && sits_on_toolbar(hwnd, reinterpret_cast<HWND>(lparam))) {
+    SetBkColor(dc, theme.toolbar_color());
+    if (!own_text) SetTextColor(dc, theme.color(ColorId::ToolbarText));
+    return reinterpret_cast<LRESULT>(theme.toolbar_brush());
+  }
   const ColorId back = edit ? ColorId::EditBackground : ColorId::Face;
   const ColorId text = edit ? ColorId::EditText : ColorId::Text;
   SetBkColor(dc, theme.color(back));

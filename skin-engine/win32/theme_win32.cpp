@@ -48,6 +48,10 @@ Theme::Theme(const skin::Skin& skin) : skin_(skin) {
     colors_[i] = to_colorref(skin_.colors[i]);
     brushes_[i].reset(CreateSolidBrush(colors_[i]));
   }
+  const skin::Gradient& toolbar = skin_.gradient(skin::GradientId::Toolbar);
+  toolbar_color_ = RGB((toolbar.from.r + toolbar.to.r) / 2, (toolbar.from.g + toolbar.to.g) / 2,
+                       (toolbar.from.b + toolbar.to.b) / 2);
+  toolbar_brush_.reset(CreateSolidBrush(toolbar_color_));
   NONCLIENTMETRICSW metrics{};
   metrics.cbSize = sizeof metrics;
   SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);

@@ -20,6 +20,9 @@ class Theme {
   HBRUSH brush(skin::ColorId id) const { return brushes_[static_cast<std::size_t>(id)].get(); }
   const skin::Gradient& gradient(skin::GradientId id) const { return skin_.gradient(id); }
   int metric(skin::MetricId id) const { return skin_.metric(id); }
+  // A solid brush of the toolbar's middle colour, for controls that sit on the toolbar.
+  HBRUSH toolbar_brush() const { return toolbar_brush_.get(); }
+  COLORREF toolbar_color() const { return toolbar_color_; }
   HFONT caption_font() const { return caption_font_.get(); }
   HFONT menu_font() const { return menu_font_.get(); }
   // Top-to-bottom premultiplied 32-bit DIB of the caption texture, or null.
@@ -30,6 +33,8 @@ class Theme {
   skin::Skin skin_;
   std::array<COLORREF, skin::kColorCount> colors_{};
   std::array<Brush, skin::kColorCount> brushes_;
+  COLORREF toolbar_color_ = 0;
+  Brush toolbar_brush_;
   Font caption_font_;
   Font menu_font_;
   BitmapHandle caption_texture_;
