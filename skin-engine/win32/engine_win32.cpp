@@ -54,6 +54,19 @@ BOOL CALLBACK repaint_top_level(HWND hwnd, LPARAM) {
   return TRUE;
 }
 
+// The hosted web control draws its own windows: nothing inside it is touched.
+bool inside_web_control(HWND hwnd) {
+  static const wchar_t* const kWebClasses[] = {L"Shell Embedding", L"Shell DocObject View", L"Internet Explorer_Server"};
+  HWND ancestor = GetParent(hwnd);
+  for (int depth = 0; ancestor && depth < 64; ++depth, ancestor = GetParent(ancestor)) {
+    wchar_t name[64] = {};
+    GetClassNameW(ancestor, name, 64);
+    for (const wchar_t* web : kWebClasses)
+      if (_wcsicmp(name, web) == 0) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 Engine& Engine::instance() {
@@ -72,6 +85,7 @@ Kind classify(HWND hwnd) {
     // (IME, OLE, tooltips) have no caption and are left alone.
     return (style & WS_CAPTION) == WS_CAPTION ? Kind::Frame : Kind::None;
   }
+  if (inside_web_control(hwnd)) return Kind::None;
   if (_wcsicmp(name, L"Button") == 0) {
     // Push buttons showing text; picture buttons keep the system's look.
     const LONG type = style & BS_TYPEMASK;

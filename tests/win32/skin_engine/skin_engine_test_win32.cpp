@@ -335,6 +335,30 @@ TEST_F(SkinEngine, UnknownWindowsKeepTheirLookAndGeometryStays) {
   EXPECT_EQ(shot.at(web.x, web.y) & 0xFFFFFF, RGB(255, 255, 255)) << "the web control is left alone";
 }
 
+// Controls inside the web control keep the system's look; a label placed over the
+// toolbar takes the toolbar's colour.
+TEST_F(SkinEngine, WebControlInsidesAreLeftAloneAndToolbarLabelsBlendIn) {
+  TestWindow w;
+  HWND inner = CreateWindowExW(0, L"Button", L"", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 100, 40, w.web(),
+                               nullptr, GetModuleHandleW(nullptr), nullptr);
+  HWND toolbar = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE | CCS_TOP | TBSTYLE_FLAT, 0, 0, 0,
+                                 0, w.hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  SendMessageW(toolbar, TB_AUTOSIZE, 0, 0);
+  HWND on_toolbar = CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE, 300, 2, 60, 14, w.hwnd(), nullptr,
+                                    GetModuleHandleW(nullptr), nullptr);
+  SetWindowPos(on_toolbar, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  ASSERT_EQ(attach("enjoy"), 1);
+  const skin::Skin s = load_skin("enjoy");
+  Capture shot(w.hwnd(), false);
+  const POINT button = w.in(inner, 8, 20);
+  EXPECT_FALSE(in_gradient(shot.at(button.x, button.y), s.gradient(skin::GradientId::ButtonNormal), "web button"));
+  const POINT bar = w.in(toolbar, 250, 5);
+  EXPECT_TRUE(in_gradient(shot.at(bar.x, bar.y), s.gradient(skin::GradientId::Toolbar), "toolbar"));
+  const POINT label = w.in(on_toolbar, 30, 7);
+  EXPECT_TRUE(in_gradient(shot.at(label.x, label.y), s.gradient(skin::GradientId::Toolbar), "label on the toolbar"));
+}
+
 TEST_F(SkinEngine, MaximiseAndRestoreKeepTheSkin) {
   TestWindow w;
   ASSERT_EQ(attach("royale"), 1);
