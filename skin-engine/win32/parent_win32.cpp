@@ -111,7 +111,7 @@ bool handle_parent_message(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam, LR
     case WM_INITMENUPOPUP:
       // After the program's handler, which may enable, check or rename items.
       result = DefSubclassProc(hwnd, msg, wparam, lparam);
-      if (!HIWORD(lparam)) prepare_popup(reinterpret_cast<HMENU>(wparam));
+      prepare_popup(reinterpret_cast<HMENU>(wparam));  // the window menu too
       return true;
     case WM_INITMENU:
       result = DefSubclassProc(hwnd, msg, wparam, lparam);

@@ -1,7 +1,7 @@
 // A window like the browser's main window, skinned by SkinH_EL.dll, for looking at
 // the skins (tools/wine-session.sh + `import -window root`).
 // Usage: skin_demo <skin file> [scene] [second skin file]
-//   scene: main (default), menu (the File menu open), msgbox (a message box on top),
+//   scene: main (default), menu (the File menu open), sysmenu (the window menu open), msgbox (a message box on top),
 //          about (a green About window on top), input (an input box on top),
 //          inactive (another window active)
 // The demo closes itself after 6 seconds.
@@ -143,6 +143,8 @@ LRESULT CALLBACK main_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
         if (g_scene == L"menu") {
           // Open the File menu as Alt+F would.
           PostMessageW(hwnd, WM_SYSCOMMAND, SC_KEYMENU, 'f');
+        } else if (g_scene == L"sysmenu") {
+          PostMessageW(hwnd, WM_SYSCOMMAND, SC_KEYMENU, ' ');
         } else if (g_scene == L"msgbox") {
           SetTimer(hwnd, kTimerQuit, 4000, quit_now);
           MessageBoxW(hwnd, L"确实要退出 Tavrin专用浏览器 吗？", L"提示", MB_YESNO | MB_ICONQUESTION);
