@@ -70,6 +70,40 @@ class WindowDc {
   HDC dc_;
 };
 
+// A window's client-area DC, released at scope end.
+class ClientDc {
+ public:
+  explicit ClientDc(HWND hwnd) : hwnd_(hwnd), dc_(GetDC(hwnd)) {}
+  ~ClientDc() {
+    if (dc_) ReleaseDC(hwnd_, dc_);
+  }
+  ClientDc(const ClientDc&) = delete;
+  ClientDc& operator=(const ClientDc&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HWND hwnd_;
+  HDC dc_;
+};
+
+// A memory DC compatible with `like`, with `object` selected while it lives.
+class MemoryDc {
+ public:
+  MemoryDc(HDC like, HGDIOBJ object) : dc_(CreateCompatibleDC(like)), old_(dc_ && object ? SelectObject(dc_, object) : nullptr) {}
+  ~MemoryDc() {
+    if (!dc_) return;
+    if (old_) SelectObject(dc_, old_);
+    DeleteDC(dc_);
+  }
+  MemoryDc(const MemoryDc&) = delete;
+  MemoryDc& operator=(const MemoryDc&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HDC dc_;
+  HGDIOBJ old_;
+};
+
 // Off-screen buffer: everything is drawn here and copied to the target in one BitBlt,
 // so that no half-painted state ever reaches the screen (no flicker).
 class PaintBuffer {

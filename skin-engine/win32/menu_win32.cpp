@@ -169,17 +169,16 @@ bool measure_menu_item(HWND hwnd, MEASUREITEMSTRUCT& mis, const Theme& theme) {
     mis.itemHeight = kSeparatorHeight;
     return true;
   }
-  HDC dc = GetDC(hwnd);
   SIZE size{};
   {
-    Selection font(dc, theme.menu_font());
+    ClientDc dc(hwnd);
+    Selection font(dc.get(), theme.menu_font());
     RECT rc{0, 0, 0, 0};
     std::wstring shown = item->text;
     for (auto& ch : shown) if (ch == L'\t') ch = L' ';
-    DrawTextW(dc, shown.c_str(), -1, &rc, DT_CALCRECT | DT_SINGLELINE);
+    DrawTextW(dc.get(), shown.c_str(), -1, &rc, DT_CALCRECT | DT_SINGLELINE);
     size = SIZE{rc.right, rc.bottom};
   }
-  ReleaseDC(hwnd, dc);
   if (in_bar) {
     mis.itemWidth = static_cast<UINT>(size.cx + 2 * theme.metric(MetricId::MenuBarItemPadding));
     mis.itemHeight = static_cast<UINT>(GetSystemMetrics(SM_CYMENU));
@@ -218,7 +217,8 @@ LRESULT CALLBACK popup_menu_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lpar
   const Theme* theme = Engine::instance().theme();
   if (theme && (msg == WM_PAINT || msg == WM_PRINTCLIENT || msg == WM_NCPAINT)) {
     // The system draws a classic raised edge around the items: cover it.
-    HDC dc = msg == WM_PRINTCLIENT ? reinterpret_cast<HDC>(wparam) : GetWindowDC(hwnd);
+    WindowDc own(hwnd);
+    HDC dc = msg == WM_PRINTCLIENT ? reinterpret_cast<HDC>(wparam) : own.get();
     RECT rc;
     GetWindowRect(hwnd, &rc);
     OffsetRect(&rc, -rc.left, -rc.top);
@@ -227,7 +227,6 @@ LRESULT CALLBACK popup_menu_proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lpar
       InflateRect(&rc, -1, -1);
       frame_rect(dc, rc, theme->color(ColorId::MenuBackground));
     }
-    if (msg != WM_PRINTCLIENT) ReleaseDC(hwnd, dc);
   }
   return result;
 }

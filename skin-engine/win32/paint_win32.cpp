@@ -61,17 +61,14 @@ void draw_line(HDC dc, int x1, int y1, int x2, int y2, COLORREF color, int width
 
 void blend_texture(HDC dc, const RECT& rc, HBITMAP texture, SIZE size) {
   if (!texture || size.cx <= 0 || size.cy <= 0) return;
-  HDC src = CreateCompatibleDC(dc);
-  if (!src) return;
-  HGDIOBJ old = SelectObject(src, texture);
+  MemoryDc src(dc, texture);
+  if (!src.get()) return;
   const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
   for (int y = rc.top; y < rc.bottom; y += size.cy)
     for (int x = rc.left; x < rc.right; x += size.cx) {
       const int w = std::min<int>(size.cx, rc.right - x), h = std::min<int>(size.cy, rc.bottom - y);
-      AlphaBlend(dc, x, y, w, h, src, 0, 0, w, h, blend);
+      AlphaBlend(dc, x, y, w, h, src.get(), 0, 0, w, h, blend);
     }
-  SelectObject(src, old);
-  DeleteDC(src);
 }
 
 void dotted_focus(HDC dc, const RECT& rc, COLORREF color) {

@@ -19,15 +19,12 @@ skin::Gradient solid(COLORREF c) {
 
 // Washes a disabled image out toward the toolbar's colour (no disabled image list needed).
 void wash(HDC dc, const RECT& rc, COLORREF color) {
-  HDC src = CreateCompatibleDC(dc);
-  if (!src) return;
   BitmapHandle pixel(CreateCompatibleBitmap(dc, 1, 1));
-  HGDIOBJ old = SelectObject(src, pixel.get());
-  SetPixel(src, 0, 0, color);
+  MemoryDc src(dc, pixel.get());
+  if (!src.get() || !pixel) return;
+  SetPixel(src.get(), 0, 0, color);
   const BLENDFUNCTION blend{AC_SRC_OVER, 0, 160, 0};
-  AlphaBlend(dc, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, src, 0, 0, 1, 1, blend);
-  SelectObject(src, old);
-  DeleteDC(src);
+  AlphaBlend(dc, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, src.get(), 0, 0, 1, 1, blend);
 }
 
 void paint_item(NMTBCUSTOMDRAW& draw, const Theme& theme) {
