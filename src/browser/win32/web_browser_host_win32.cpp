@@ -1,5 +1,6 @@
 #include "browser/win32/web_browser_host_win32.h"
 
+#include <commctrl.h>
 #include <docobj.h>
 
 #include <utility>
@@ -39,6 +40,10 @@ WebBrowserHost::WebBrowserHost(HWND parent, int id, const RECT& place, WebViewSe
   if (!window_) return;
   site_ = ComPtr<OleSite>::Adopt(new OleSite(window_));
   CreateControl();
+  if (object_) {
+    frame_ = GetAncestor(parent, GA_ROOT);
+    SetWindowSubclass(frame_, FrameProc, UINT_PTR(this), DWORD_PTR(this));
+  }
   if (link_) link_->Attach(&core_);
 }
 
@@ -89,6 +94,10 @@ void WebBrowserHost::Resized() {
 }
 
 void WebBrowserHost::TearDown() {
+  if (frame_) {
+    RemoveWindowSubclass(frame_, FrameProc, UINT_PTR(this));
+    frame_ = nullptr;
+  }
   if (events_point_) {
     events_point_->Unadvise(events_cookie_);
     events_point_.Reset();
@@ -152,6 +161,16 @@ LRESULT CALLBACK WebBrowserHost::WindowProc(HWND window, UINT message, WPARAM wp
     }
   }
   return DefWindowProcW(window, message, wparam, lparam);
+}
+
+LRESULT CALLBACK WebBrowserHost::FrameProc(HWND window, UINT message, WPARAM wparam,
+                                           LPARAM lparam, UINT_PTR, DWORD_PTR data) {
+  if (message == WM_ACTIVATE) {
+    auto* self = reinterpret_cast<WebBrowserHost*>(data);
+    if (IOleInPlaceActiveObject* active = self->site_ ? self->site_->ActiveObject() : nullptr)
+      active->OnFrameWindowActivate(LOWORD(wparam) != WA_INACTIVE);
+  }
+  return DefSubclassProc(window, message, wparam, lparam);
 }
 
 void WebBrowserHost::GoForward() {

@@ -68,6 +68,9 @@ class WebBrowserHost final : public ui::win32::HostedControl, private BrowserEng
   std::string LocationName() override;
 
   static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+  // Watches the top-level window's activation for the page (caret, focus, selection).
+  static LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam,
+                                    UINT_PTR subclass, DWORD_PTR data);
   void CreateControl();
   void Activate(LONG verb);
   void TearDown();
@@ -75,6 +78,7 @@ class WebBrowserHost final : public ui::win32::HostedControl, private BrowserEng
   WebViewCore core_;
   WebViewLink* link_;
   HWND window_ = nullptr;
+  HWND frame_ = nullptr;  // the top-level window, subclassed while the control lives
   ComPtr<OleSite> site_;
   ComPtr<IOleObject> object_;
   ComPtr<IOleInPlaceObject> in_place_;
