@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "skin_binary.h"
 #include "skin_reader.h"
 
 namespace {
@@ -300,6 +301,48 @@ TEST_F(SkinEngine, RefusedFilesChangeNothing) {
   EXPECT_EQ(attach_(nullptr, nullptr), 0);
   DeleteFileA(temp.c_str());
   expect_skin(w, load_skin("enjoy"));
+}
+
+// The engine's own copy of the reader, on hostile files that pass the checksum: every
+// byte of a real skin replaced (with the header made to agree again) and every cut.
+// The engine must answer each one and go on; cuts are always refused.
+TEST_F(SkinEngine, MutatedFilesAreAnsweredWithoutHarm) {
+  const std::string path = std::string(SKINS_DIR_WINDOWS) + "\\..\\skin_engine_test_mutant.she";
+  const auto good = read_file(skin_path("itunes"));  // the one with a bitmap chunk
+  ASSERT_GT(good.size(), skin::binary::kHeaderSize);
+  auto reseal = [](std::vector<std::uint8_t> b) {
+    if (b.size() >= skin::binary::kHeaderSize) {
+      const auto size = static_cast<std::uint32_t>(b.size());
+      for (int i = 0; i < 4; ++i) b[12 + i] = static_cast<std::uint8_t>(size >> (8 * i));
+      const std::uint32_t sum = skin::binary::checksum(b.data(), b.size());
+      for (int i = 0; i < 4; ++i) b[skin::binary::kChecksumOffset + i] = static_cast<std::uint8_t>(sum >> (8 * i));
+    }
+    return b;
+  };
+  auto verify = [&](const std::vector<std::uint8_t>& bytes) {
+    {
+      std::ofstream out(path, std::ios::binary | std::ios::trunc);
+      out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    }
+    return attach_(path.c_str(), "verify");
+  };
+  int accepted = 0;
+  for (std::size_t i = 0; i < good.size(); ++i) {
+    auto bytes = good;
+    bytes[i] ^= 0xFF;
+    const int result = verify(reseal(bytes));
+    ASSERT_TRUE(result == 0 || result == 1) << "byte " << i;
+    accepted += result;
+  }
+  for (std::size_t cut = 0; cut < good.size(); cut += 7) {
+    std::vector<std::uint8_t> part(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(cut));
+    EXPECT_EQ(verify(reseal(part)), 0) << "cut at " << cut;
+  }
+  DeleteFileA(path.c_str());
+  // Changed colour bytes are still a good skin; changed structure is not.
+  EXPECT_GT(accepted, 0);
+  EXPECT_LT(accepted, static_cast<int>(good.size()));
+  EXPECT_EQ(attach_(skin_path("itunes").c_str(), "verify"), 1);
 }
 
 TEST_F(SkinEngine, VerifyChecksWithoutAttaching) {
