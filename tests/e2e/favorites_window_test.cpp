@@ -64,6 +64,30 @@ class BrowserVersion {
   char original_[128] = "9.11.9600.18376";
 };
 
+// Wine's loader prefers the stand-ins beside the program for tavrin.exe alone, while the test
+// runs. WINEDLLOVERRIDES would do the same, but Wine does not pass its own variables on from a
+// Windows environment block to the process started with it; the per-program key is what a
+// started program reads. "native,builtin" falls back to Wine's own where no stand-in lies.
+class PreferStandIns {
+ public:
+  PreferStandIns() {
+    RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key_, nullptr);
+    for (const wchar_t* library : {L"shdocvw", L"ieframe"})
+      RegSetValueExW(key_, library, 0, REG_SZ, reinterpret_cast<const BYTE*>(L"native,builtin"),
+                     sizeof L"native,builtin");
+  }
+  ~PreferStandIns() {
+    RegCloseKey(key_);
+    RegDeleteKeyW(HKEY_CURRENT_USER, kKey);
+    RegDeleteKeyW(HKEY_CURRENT_USER, kProgramKey);  // only when nothing else is kept there
+  }
+
+ private:
+  static constexpr wchar_t kProgramKey[] = L"Software\\Wine\\AppDefaults\\tavrin.exe";
+  static constexpr wchar_t kKey[] = L"Software\\Wine\\AppDefaults\\tavrin.exe\\DllOverrides";
+  HKEY key_ = nullptr;
+};
+
 class FavoritesWindow : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -74,8 +98,7 @@ class FavoritesWindow : public ::testing::Test {
   // Starts the program with the stand-in libraries beside it and preferred by Wine.
   void Start(const std::vector<std::wstring>& extra = {}) {
     folder_.Add(L"fake_shell\\shdocvw.dll", L"shdocvw.dll");
-    std::vector<std::wstring> environment{L"WINEDLLOVERRIDES=shdocvw,ieframe=n,b",
-                                          L"TAVRIN_FAKE_SHELL_LOG=" + log_,
+    std::vector<std::wstring> environment{L"TAVRIN_FAKE_SHELL_LOG=" + log_,
                                           L"TAVRIN_FAKE_FAVORITE_PATH=" + target_};
     environment.insert(environment.end(), extra.begin(), extra.end());
     program_.emplace(folder_, environment);
@@ -104,11 +127,17 @@ class FavoritesWindow : public ::testing::Test {
     return WaitFor([&] { return Calls().size() >= count; });
   }
 
+  // The favorites window first: the main window's close would leave the modal window open.
   void CloseAndExpectZero() {
+    if (const HWND window = program_->FindWindowOfClass(L"Tavrin.FavoritesWindow")) {
+      PostMessageW(window, WM_CLOSE, 0, 0);
+      EXPECT_TRUE(WaitFor([&] { return !IsWindow(window); }));
+    }
     PostMessageW(program_->Main(), WM_CLOSE, 0, 0);
     EXPECT_EQ(program_->WaitForExit(), std::optional<DWORD>(0));
   }
 
+  PreferStandIns prefer_stand_ins_;
   ProgramFolder folder_;
   std::wstring log_;
   std::wstring target_;
