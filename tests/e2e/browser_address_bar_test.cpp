@@ -197,7 +197,7 @@ class Browsing : public ::testing::Test {
   void TypeAddress(const std::wstring& address) {
     ASSERT_TRUE(Focus(Box()));
     Type(address);
-    ASSERT_EQ(WindowText(Box()), address);
+    ASSERT_TRUE(WaitFor([&] { return WindowText(Box()) == address; })) << Narrow(WindowText(Box()));
   }
 
   HangingServer server_;
@@ -244,6 +244,19 @@ TEST_F(Browsing, F1IsHeldOnlyWhileTheBoxHasTheFocusAcrossManyChanges) {
   }
   ASSERT_TRUE(Focus(Box()));  // the program ends holding it: TearDown checks it is let go
   EXPECT_TRUE(F1IsHeldElsewhere());
+}
+
+TEST_F(Browsing, F1IsLetGoWhenAnotherProgramTakesTheFocus) {
+  TypeAddress(server_.Url("/elsewhere"));
+  EXPECT_TRUE(F1IsHeldElsewhere());
+  // Another program's window comes to the front: the address box loses the focus.
+  const HWND other = CreateWindowExW(0, L"EDIT", L"another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                     100, 100, 300, 100, nullptr, nullptr, nullptr, nullptr);
+  ASSERT_TRUE(Focus(other));
+  EXPECT_TRUE(WaitFor([] { return !F1IsHeldElsewhere(); }));
+  PressKey(VK_F1);
+  EXPECT_FALSE(server_.WaitForPath("/elsewhere", 2s));
+  DestroyWindow(other);
 }
 
 TEST_F(Browsing, ADoubleClickClearsTheAddressBox) {
