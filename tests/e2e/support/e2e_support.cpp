@@ -337,7 +337,10 @@ Screenshot::Screenshot(RECT rect) : rect_(rect) {
   const HGDIOBJ old = SelectObject(memory, bitmap);
   BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
   GdiFlush();
-  std::copy_n(static_cast<const std::uint32_t*>(bits), pixels_.size(), pixels_.begin());
+  // The screen gives no alpha; the saved picture is opaque.
+  std::transform(static_cast<const std::uint32_t*>(bits),
+                 static_cast<const std::uint32_t*>(bits) + pixels_.size(), pixels_.begin(),
+                 [](std::uint32_t pixel) { return pixel | 0xFF000000u; });
   SelectObject(memory, old);
   DeleteObject(bitmap);
   DeleteDC(memory);
