@@ -17,15 +17,14 @@ LRESULT CALLBACK PlainProc(HWND window, UINT message, WPARAM wparam, LPARAM lpar
   return DefWindowProcW(window, message, wparam, lparam);
 }
 
+BOOL CALLBACK CountVisible(HWND window, LPARAM data) {
+  if (IsWindowVisible(window)) ++*reinterpret_cast<int*>(data);
+  return TRUE;
+}
+
 int CountThreadWindows() {
   int count = 0;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM data) -> BOOL {
-        if (IsWindowVisible(window)) ++*reinterpret_cast<int*>(data);
-        return TRUE;
-      },
-      LPARAM(&count));
+  EnumThreadWindows(GetCurrentThreadId(), CountVisible, LPARAM(&count));
   return count;
 }
 
