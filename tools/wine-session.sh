@@ -25,7 +25,7 @@ if [ -z "${WINEPREFIX:-}" ] || [ ! -d "${WINEPREFIX}/drive_c" ]; then
   own_prefix=yes
   "$here/wine-prefix.sh" "$WINEPREFIX"
 fi
-export WINEARCH=win64
+export WINEARCH=win64 WINEDEBUG=${WINEDEBUG:--all}
 
 set +e
 "$@"
