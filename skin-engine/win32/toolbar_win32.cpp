@@ -57,9 +57,26 @@ void paint_item(NMTBCUSTOMDRAW& draw, const Theme& theme) {
   SendMessageW(toolbar, TB_GETBUTTONTEXTW, id, reinterpret_cast<LPARAM>(text));
   const int shift = pressed && !disabled ? 1 : 0;
 
+  // A drop-down button with a separate arrow: the picture keeps to the left part and the
+  // arrow gets a part of its own on the right, divided from it while the mouse is over.
+  RECT body = rc;
+  const bool split = (info.fsStyle & BTNS_DROPDOWN) &&
+                     (SendMessageW(toolbar, TB_GETEXTENDEDSTYLE, 0, 0) & TBSTYLE_EX_DRAWDDARROWS);
+  if (split) {
+    constexpr int kArrowPart = 11;
+    body.right = std::max(body.left, body.right - kArrowPart);
+    const COLORREF ink = disabled ? theme.color(ColorId::DisabledText) : theme.color(ColorId::ToolbarText);
+    const int cx = (body.right + rc.right) / 2, cy = (rc.top + rc.bottom) / 2 - 1;
+    for (int row = 0; row < 3; ++row)
+      fill_solid(dc, RECT{cx - 2 + row, cy + row, cx + 3 - row, cy + row + 1}, ink);
+    if (hot || pressed)
+      fill_solid(dc, RECT{body.right, rc.top + 2, body.right + 1, rc.bottom - 2},
+                 theme.color(ColorId::ToolbarHotBorder));
+  }
+
   RECT image_rc{};
   if (images && info.iImage >= 0) {
-    const int x = list ? rc.left + 4 : (rc.left + rc.right - image_w) / 2;
+    const int x = list ? body.left + 4 : (body.left + body.right - image_w) / 2;
     const int y = list || !text[0] ? (rc.top + rc.bottom - image_h) / 2 : rc.top + 3;
     image_rc = RECT{x + shift, y + shift, x + shift + image_w, y + shift + image_h};
     ImageList_Draw(images, info.iImage, dc, image_rc.left, image_rc.top, ILD_TRANSPARENT);
