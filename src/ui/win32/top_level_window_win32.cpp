@@ -10,15 +10,6 @@ namespace {
 
 constexpr int kFirstControlId = 100;
 
-const wchar_t* ClassNameOf(WindowId id) {
-  switch (id) {
-    case WindowId::Main: return L"Tavrin.MainWindow";
-    case WindowId::About: return L"Tavrin.AboutWindow";
-    case WindowId::Favorites: return L"Tavrin.FavoritesWindow";
-  }
-  return L"Tavrin.Window";
-}
-
 COLORREF ToColorRef(const Colour& colour) {
   return colour.system_button_face ? GetSysColor(COLOR_BTNFACE) : COLORREF(colour.rgb);
 }
@@ -49,35 +40,13 @@ TopLevelWindow::~TopLevelWindow() {
   // Controls' windows died with the window; what remains is ours alone.
   controls_.clear();
   menu_.reset();
-  UnregisterClassW(ClassNameOf(definition_.id), GetModuleHandleW(nullptr));
-  if (background_) DeleteObject(background_);
   for (auto& [colour, brush] : brushes_) DeleteObject(brush);
-  if (icon_) DestroyIcon(icon_);
 }
 
 bool TopLevelWindow::Create() {
   const HINSTANCE instance = GetModuleHandleW(nullptr);
-  // The class carries the window's own background: a system colour index for the button
-  // face, a brush of ours for a colour the definition picks (the skin engine keeps those).
-  HBRUSH class_brush = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  if (!definition_.background.system_button_face) {
-    background_ = CreateSolidBrush(definition_.background.rgb);
-    class_brush = background_;
-  }
-  if (definition_.has_icon) {
-    icon_ = static_cast<HICON>(
-        LoadImageW(instance, MAKEINTRESOURCEW(kProgramIcon), IMAGE_ICON, 48, 48, 0));
-  }
-  WNDCLASSEXW window_class{sizeof window_class};
-  window_class.style = CS_DBLCLKS;
-  window_class.lpfnWndProc = WindowProc;
-  window_class.hInstance = instance;
-  window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  window_class.hbrBackground = class_brush;
-  window_class.hIcon = icon_;
-  window_class.lpszClassName = ClassNameOf(definition_.id);
-  if (!RegisterClassExW(&window_class) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
-    return false;
+  const wchar_t* class_name = callbacks_.classes.Ensure(definition_, WindowProc);
+  if (!class_name) return false;
 
   if (!definition_.menu.empty()) menu_ = std::make_unique<MenuBar>(definition_.menu);
 
@@ -93,13 +62,13 @@ bool TopLevelWindow::Create() {
     top = work.top + (work.bottom - work.top - definition_.height) / 2;
   }
   const std::wstring title = Widen(definition_.title);
-  window_ = CreateWindowExW(WS_EX_APPWINDOW, ClassNameOf(definition_.id), title.c_str(), style,
+  window_ = CreateWindowExW(WS_EX_APPWINDOW, class_name, title.c_str(), style,
                             left, top, definition_.width, definition_.height, nullptr,
                             menu_ ? menu_->Handle() : nullptr, instance, this);
   if (!window_) return false;
-  if (icon_) {
-    SendMessageW(window_, WM_SETICON, ICON_BIG, LPARAM(icon_));
-    SendMessageW(window_, WM_SETICON, ICON_SMALL, LPARAM(icon_));
+  if (const HICON icon = callbacks_.classes.IconFor(definition_)) {
+    SendMessageW(window_, WM_SETICON, ICON_BIG, LPARAM(icon));
+    SendMessageW(window_, WM_SETICON, ICON_SMALL, LPARAM(icon));
   }
 
   // The last control of the definition is created first and each new one goes on top, so

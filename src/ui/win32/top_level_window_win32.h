@@ -14,6 +14,7 @@
 #include "ui/win32/hosted_control_win32.h"
 #include "ui/win32/menu_bar_win32.h"
 #include "ui/win32/toolbar_win32.h"
+#include "ui/win32/window_classes_win32.h"
 #include "ui/window_definition.h"
 
 namespace tavrin::ui::win32 {
@@ -21,6 +22,7 @@ namespace tavrin::ui::win32 {
 class TopLevelWindow {
  public:
   struct Callbacks {
+    WindowClasses& classes;
     EventHandler& handler;
     HostedControlFactory web_view_factory;
     std::function<void(TopLevelWindow&)> destroyed;  // after WM_NCDESTROY
@@ -82,8 +84,6 @@ class TopLevelWindow {
   HWND window_ = nullptr;
   std::vector<Control> controls_;
   std::unique_ptr<MenuBar> menu_;
-  HICON icon_ = nullptr;
-  HBRUSH background_ = nullptr;
   std::vector<std::pair<COLORREF, HBRUSH>> brushes_;
   bool events_held_ = true;
 };

@@ -24,7 +24,7 @@ void WindowServicesWin32::LoadWindow(WindowId id, bool modal) {
     SetForegroundWindow(loaded->Window());
     return;
   }
-  TopLevelWindow::Callbacks callbacks{*handler_, web_view_factory_,
+  TopLevelWindow::Callbacks callbacks{classes_, *handler_, web_view_factory_,
                                       [this](TopLevelWindow& window) { OnDestroyed(window); }};
   auto window = std::make_unique<TopLevelWindow>(definitions_(id), std::move(callbacks));
   TopLevelWindow& created = *window;

@@ -70,6 +70,8 @@ class WindowServicesWin32 final : public WindowServices {
   EventHandler* handler_ = nullptr;
   HostedControlFactory web_view_factory_;
   std::vector<MessageFilter> filters_;
+  // Declared before the windows: classes outlive every window of theirs.
+  WindowClasses classes_;
   std::array<std::unique_ptr<TopLevelWindow>, 3> windows_;
   // Windows whose HWND is gone; their objects are freed outside their own window procedure.
   std::vector<std::unique_ptr<TopLevelWindow>> finished_;

@@ -9,8 +9,12 @@ system32=$WINEPREFIX/drive_c/windows/system32
 small=$(mktemp -d /tmp/tavrin-small.XXXXXX)
 
 cleanup() {
-  umount "$system32" 2>/dev/null || true
-  umount "$small" 2>/dev/null || true
+  # The Wine server keeps files of the system folder open: end it before unmounting, and
+  # detach lazily should anything still hold on.
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+  umount "$system32" 2>/dev/null || umount -l "$system32" 2>/dev/null || true
+  umount "$small" 2>/dev/null || umount -l "$small" 2>/dev/null || true
   rm -f "$WINEPREFIX/dosdevices/t:"
   rmdir "$small" 2>/dev/null || true
 }
