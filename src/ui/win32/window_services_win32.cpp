@@ -144,9 +144,13 @@ void WindowServicesWin32::PopUpMenu(WindowId id, int item, int x, int y) {
   MenuBar* menu = Loaded(WindowId::Main).Menu();
   const HMENU submenu = menu ? menu->SubmenuOf(item) : nullptr;
   if (!submenu) return;
-  // The chosen entry arrives as WM_COMMAND, as from the menu bar.
+  // The chosen entry arrives as WM_COMMAND, as from the menu bar. The owner must be in the
+  // foreground, or a click elsewhere does not close the menu (and the queued WM_NULL lets
+  // the next click be seen).
+  SetForegroundWindow(window.Window());
   TrackPopupMenu(submenu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON, x, y, 0, window.Window(),
                  nullptr);
+  PostMessageW(window.Window(), WM_NULL, 0, 0);
 }
 
 int WindowServicesWin32::ShowMessage(std::string_view text, int flags) {
