@@ -31,20 +31,22 @@ void CloseAndExpectZero(Program& program) {
 }
 
 // The visible top-level windows of a process.
+struct ProcessQuery {
+  DWORD pid;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK MatchProcess(HWND window, LPARAM data) {  // stdcall in the 32-bit build
+  auto& query = *reinterpret_cast<ProcessQuery*>(data);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == query.pid && IsWindowVisible(window)) query.found.push_back(window);
+  return TRUE;
+}
+
 std::vector<HWND> WindowsOf(DWORD pid) {
-  struct Query {
-    DWORD pid;
-    std::vector<HWND> found;
-  } query{pid, {}};
-  EnumWindows(
-      [](HWND window, LPARAM data) -> BOOL {
-        auto& q = *reinterpret_cast<Query*>(data);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner == q.pid && IsWindowVisible(window)) q.found.push_back(window);
-        return TRUE;
-      },
-      LPARAM(&query));
+  ProcessQuery query{pid, {}};
+  EnumWindows(MatchProcess, LPARAM(&query));
   return query.found;
 }
 

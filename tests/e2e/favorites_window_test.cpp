@@ -22,21 +22,23 @@ constexpr int kUrlBox = 0, kAddButton = 1, kOrganizeButton = 2;  // their defini
 std::string Text(const std::vector<char>& bytes) { return std::string(bytes.begin(), bytes.end()); }
 
 // Every top-level window of a process with this title, shown or not.
+struct TitleQuery {
+  DWORD pid;
+  const std::wstring& title;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK MatchTitle(HWND window, LPARAM data) {  // stdcall in the 32-bit build
+  auto& query = *reinterpret_cast<TitleQuery*>(data);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == query.pid && WindowText(window) == query.title) query.found.push_back(window);
+  return TRUE;
+}
+
 std::vector<HWND> WindowsTitled(DWORD pid, const std::wstring& title) {
-  struct Query {
-    DWORD pid;
-    const std::wstring& title;
-    std::vector<HWND> found;
-  } query{pid, title, {}};
-  EnumWindows(
-      [](HWND window, LPARAM data) -> BOOL {
-        auto& q = *reinterpret_cast<Query*>(data);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner == q.pid && WindowText(window) == q.title) q.found.push_back(window);
-        return TRUE;
-      },
-      LPARAM(&query));
+  TitleQuery query{pid, title, {}};
+  EnumWindows(MatchTitle, LPARAM(&query));
   return query.found;
 }
 
