@@ -61,20 +61,17 @@ void Program::PrepareWindowDefinitions() {
   handlers_->Add(std::make_unique<ExtrasFeature>(*windows_, system_, *this));
   // Browsing: the handlers reach the web view through the link while it exists; F1 presses
   // arrive as WM_HOTKEY in the thread's queue and go out as the label's feedback event.
-  auto web_view = std::make_shared<browser::WebViewLink>();
-  auto hot_keys = std::make_shared<browser::win32::HotKeyServiceWin32>(
+  hot_keys_ = std::make_unique<browser::win32::HotKeyServiceWin32>(
       [windows = windows_.get()](HWND notify, std::int32_t identifier) {
         windows->RaiseControlEvent(notify, ui::EventKind::Feedback, 0, identifier, 0);
       });
-  windows_->AddMessageFilter([hot_keys](MSG& message) { return hot_keys->Filter(message); });
-  windows_->SetWebViewFactory([web_view, factory = browser::win32::MakeWebViewFactory(*web_view)](
-                                  HWND parent, int id, const RECT& place,
-                                  ui::win32::RaiseEvent raise) {
-    return factory(parent, id, place, std::move(raise));
+  windows_->AddMessageFilter([hot_keys = hot_keys_.get()](MSG& message) {
+    return hot_keys->Filter(message);
   });
-  handlers_->Add(std::make_unique<browser::NavigationCommands>(*windows_, *web_view));
-  handlers_->Add(std::make_unique<browser::PageStatus>(*windows_, *web_view));
-  handlers_->Add(std::make_unique<browser::AddressBar>(*windows_, *web_view, *hot_keys));
+  windows_->SetWebViewFactory(browser::win32::MakeWebViewFactory(web_view_));
+  handlers_->Add(std::make_unique<browser::NavigationCommands>(*windows_, web_view_));
+  handlers_->Add(std::make_unique<browser::PageStatus>(*windows_, web_view_));
+  handlers_->Add(std::make_unique<browser::AddressBar>(*windows_, web_view_, *hot_keys_));
 }
 
 void Program::InstallSkinEngine() { tavrin::InstallSkinEngine(system_, SkinEngineImage()); }
@@ -85,12 +82,14 @@ bool Program::AnyWindowExists() { return windows_->AnyWindowExists(); }
 
 void Program::RunMessageLoop() { windows_->RunMessageLoop(); }
 
-// Once, whatever the reason for the end: the windows (which the skin engine has subclassed),
-// then the bound libraries, then OLE.
+// Once, whatever the reason for the end: the windows (which the skin engine has subclassed,
+// and whose web view releases the web control), any hot key still held, the bound
+// libraries, then OLE.
 void Program::EndProgram() {
   if (ended_) return;
   ended_ = true;
   if (windows_) windows_->ReleaseAll();
+  if (hot_keys_) hot_keys_->ReleaseAll();
   if (external_) external_->ReleaseAll();
   if (ole_initialized_) OleUninitialize();
   ole_initialized_ = false;

@@ -14,6 +14,8 @@
 #include "app/startup.h"
 #include "app/win32/module_loader_win32.h"
 #include "app/win32/system_services_win32.h"
+#include "browser/web_view_link.h"
+#include "browser/win32/hot_key_service_win32.h"
 #include "ui/win32/window_services_win32.h"
 
 namespace tavrin::win32 {
@@ -43,6 +45,9 @@ class Program final : public StartupSteps, public FatalError, public ProgramCont
   ModuleLoaderWin32 loader_;
   CallGateWin32 gate_;
   std::unique_ptr<ExternalEntryTable> external_;
+  // The web view attaches to the link while it exists; the link outlives the windows.
+  browser::WebViewLink web_view_;
+  std::unique_ptr<browser::win32::HotKeyServiceWin32> hot_keys_;
   std::unique_ptr<ui::win32::WindowServicesWin32> windows_;
   std::unique_ptr<ProgramHandlers> handlers_;
   bool ole_initialized_ = false;
