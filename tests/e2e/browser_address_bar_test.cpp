@@ -6,7 +6,6 @@
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
-#include <winsock2.h>
 
 #include <algorithm>
 #include <atomic>
@@ -19,69 +18,6 @@ using namespace e2e;
 // Control indexes of the main window's definition.
 constexpr int kStatusBar = 2, kAddressBox = 4, kGoButton = 1, kToolbar = 6;
 constexpr int kButtonBack = 1, kButtonForward = 2;
-
-// Accepts, records the requested path, and never answers: the page stays loading, so
-// the status line keeps what the start of the navigation wrote.
-class HangingServer {
- public:
-  HangingServer() {
-    WSADATA data;
-    WSAStartup(MAKEWORD(2, 2), &data);
-    listener_ = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    listen(listener_, 8);
-    int length = sizeof address;
-    getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length);
-    port_ = ntohs(address.sin_port);
-    thread_ = CreateThread(nullptr, 0, Accept, this, 0, nullptr);
-  }
-  ~HangingServer() {
-    closesocket(listener_);
-    WaitForSingleObject(thread_, 5000);
-    CloseHandle(thread_);
-    for (SOCKET client : clients_) closesocket(client);
-    WSACleanup();
-  }
-  std::wstring Url(const std::string& path) const {
-    return L"http://127.0.0.1:" + std::to_wstring(port_) + Widen(path);
-  }
-  bool Requested(const std::string& path) const {
-    std::lock_guard lock(mutex_);
-    for (const std::string& seen : paths_)
-      if (seen == path) return true;
-    return false;
-  }
-  bool WaitForPath(const std::string& path, std::chrono::milliseconds timeout = 10s) const {
-    return WaitFor([&] { return Requested(path); }, timeout);
-  }
-
- private:
-  static DWORD WINAPI Accept(void* self) {
-    auto& server = *static_cast<HangingServer*>(self);
-    for (;;) {
-      const SOCKET client = accept(server.listener_, nullptr, nullptr);
-      if (client == INVALID_SOCKET) return 0;
-      server.clients_.push_back(client);
-      char buffer[2048];
-      const int got = recv(client, buffer, sizeof buffer - 1, 0);  // "GET /path HTTP/1.1"
-      if (got <= 0) continue;
-      const char* end = buffer + got;
-      const char* path = std::find(static_cast<const char*>(buffer), end, ' ');
-      if (path != end) ++path;
-      std::lock_guard lock(server.mutex_);
-      server.paths_.emplace_back(path, std::find(path, end, ' '));
-    }
-  }
-  SOCKET listener_ = INVALID_SOCKET;
-  int port_ = 0;
-  HANDLE thread_ = nullptr;
-  std::vector<SOCKET> clients_;  // the accepting thread's until it ends
-  mutable std::mutex mutex_;
-  std::vector<std::string> paths_;
-};
 
 // Every text a status bar part shows, in order, read without pause from a thread of its own
 // through a buffer in the program's memory. Under Wine the control's own status texts follow
@@ -200,7 +136,9 @@ class Browsing : public ::testing::Test {
     ASSERT_TRUE(WaitFor([&] { return WindowText(Box()) == address; })) << Narrow(WindowText(Box()));
   }
 
-  HangingServer server_;
+  // Never answers: the page stays loading, so the status line keeps what the start of the
+  // navigation wrote.
+  HttpServer server_{HttpServer::Answer::Never};
   ProgramFolder folder_;
   std::unique_ptr<Program> program_;
 };

@@ -2,12 +2,10 @@
 // panel, waited for), the new-window prompt and Exit.
 #include "e2e_support.h"
 
-#include <winsock2.h>
 #include <tlhelp32.h>
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <set>
 
 #include "app/menu_tree.h"
@@ -245,50 +243,6 @@ TEST(NewWindowPrompt, AsksAndChangesNothingWhateverTheAnswer) {
   CloseAndExpectZero(program);
 }
 
-// A loopback server that takes connections and never answers: a page that stays loading.
-class SilentServer {
- public:
-  SilentServer() {
-    WSADATA data;
-    WSAStartup(MAKEWORD(2, 2), &data);
-    listener_ = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address);
-    listen(listener_, 8);
-    int length = sizeof address;
-    getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length);
-    port_ = ntohs(address.sin_port);
-    thread_ = CreateThread(nullptr, 0, Accept, this, 0, nullptr);
-  }
-  ~SilentServer() {
-    closesocket(listener_);
-    WaitForSingleObject(thread_, 5000);
-    CloseHandle(thread_);
-    for (SOCKET client : clients_) closesocket(client);
-    WSACleanup();
-  }
-  int Port() const { return port_; }
-  int Connections() const { return int(connections_); }
-
- private:
-  static DWORD WINAPI Accept(void* self) {
-    auto& server = *static_cast<SilentServer*>(self);
-    for (;;) {
-      const SOCKET client = accept(server.listener_, nullptr, nullptr);
-      if (client == INVALID_SOCKET) return 0;
-      server.clients_.push_back(client);
-      ++server.connections_;
-    }
-  }
-  SOCKET listener_ = INVALID_SOCKET;
-  int port_ = 0;
-  HANDLE thread_ = nullptr;
-  std::vector<SOCKET> clients_;  // touched by the accepting thread only until it ends
-  std::atomic<int> connections_{0};
-};
-
 TEST(Exit, EndsWithCodeZero) {
   ProgramFolder folder;
   Program program(folder);
@@ -298,14 +252,14 @@ TEST(Exit, EndsWithCodeZero) {
 }
 
 TEST(Exit, EndsWithCodeZeroWhileAPageIsLoading) {
-  SilentServer server;
+  HttpServer server(HttpServer::Answer::Never);  // the page stays loading
   ProgramFolder folder;
   Program program(folder);
   ASSERT_TRUE(program.WaitForMainWindow());
-  const std::wstring url = L"http://127.0.0.1:" + std::to_wstring(server.Port()) + L"/slow";
+  const std::wstring url = server.Url("/slow");
   SendMessageW(program.Control(4), WM_SETTEXT, 0, LPARAM(url.c_str()));
   PostMessageW(program.Control(1), BM_CLICK, 0, 0);  // 转到
-  ASSERT_TRUE(WaitFor([&] { return server.Connections() > 0; }));
+  ASSERT_TRUE(server.WaitForPath("/slow"));
   Choose(program, tavrin::kMenuExit);
   EXPECT_EQ(program.WaitForExit(), std::optional<DWORD>(0));
 }

@@ -376,7 +376,7 @@ bool Near(COLORREF a, COLORREF b, int tolerance) {
          std::abs(GetBValue(a) - GetBValue(b)) <= tolerance;
 }
 
-HttpServer::HttpServer() {
+HttpServer::HttpServer(Answer answer) : answer_(answer) {
   InitializeCriticalSection(&lock_);
   WSADATA data;
   WSAStartup(MAKEWORD(2, 2), &data);
@@ -401,12 +401,13 @@ HttpServer::~HttpServer() {
     WaitForSingleObject(thread_, 5000);
     CloseHandle(thread_);
   }
+  for (std::uintptr_t client : unanswered_) closesocket(SOCKET(client));
   WSACleanup();
   DeleteCriticalSection(&lock_);
 }
 
-std::string HttpServer::Url(const std::string& path) const {
-  return "http://127.0.0.1:" + std::to_string(port_) + path;
+std::wstring HttpServer::Url(const std::string& path) const {
+  return L"http://127.0.0.1:" + std::to_wstring(port_) + Widen(path);
 }
 
 std::vector<std::string> HttpServer::Paths() const {
@@ -454,6 +455,10 @@ void HttpServer::ServeOne(std::uintptr_t client_handle) {
     EnterCriticalSection(&lock_);
     paths_.push_back(request.substr(first_space + 1, second_space - first_space - 1));
     LeaveCriticalSection(&lock_);
+  }
+  if (answer_ == Answer::Never) {
+    unanswered_.push_back(client_handle);
+    return;
   }
   static const char kPage[] =
       "<html><head><title>e2e</title></head><body><a href=\"/next\">next</a></body></html>";

@@ -114,27 +114,30 @@ class Screenshot {
 // True when the two colours differ by at most `tolerance` in every channel.
 bool Near(COLORREF a, COLORREF b, int tolerance = 24);
 
-// A loopback HTTP server on 127.0.0.1 that answers every request with a small page and
-// records the request lines. Stops with the object.
+// A loopback HTTP server on 127.0.0.1 that records the request lines and answers every
+// request with a small page, or never (the page then stays loading). Stops with the object.
 class HttpServer {
  public:
-  HttpServer();
+  enum class Answer { Page, Never };
+  explicit HttpServer(Answer answer = Answer::Page);
   ~HttpServer();
   HttpServer(const HttpServer&) = delete;
   HttpServer& operator=(const HttpServer&) = delete;
   int Port() const { return port_; }
-  std::string Url(const std::string& path) const;
+  std::wstring Url(const std::string& path) const;
   std::vector<std::string> Paths() const;  // the paths requested so far, in order
   bool WaitForPath(const std::string& path, std::chrono::milliseconds timeout = 10s) const;
 
  private:
   static DWORD WINAPI Serve(void* self);
   void ServeOne(std::uintptr_t client);
+  Answer answer_;
   std::uintptr_t listener_ = ~std::uintptr_t(0);
   int port_ = 0;
   HANDLE thread_ = nullptr;
   mutable CRITICAL_SECTION lock_;
   std::vector<std::string> paths_;
+  std::vector<std::uintptr_t> unanswered_;  // the serving thread's until it ends
   volatile bool stopping_ = false;
 };
 
