@@ -5,15 +5,15 @@
 namespace skin_engine {
 namespace {
 
-HFONT make_font(LOGFONTW base, const skin::FontSpec& spec) {
-  if (spec.height != 0) base.lfHeight = spec.height < 0 ? spec.height : -spec.height;  // character height
-  if (spec.weight != 0) base.lfWeight = spec.weight;
-  if (spec.italic) base.lfItalic = TRUE;
-  if (!spec.face.empty()) {
+HFONT make_font(LOGFONTW base, const skin::FontSpec& font) {
+  if (font.height != 0) base.lfHeight = font.height < 0 ? font.height : -font.height;  // character height
+  if (font.weight != 0) base.lfWeight = font.weight;
+  if (font.italic) base.lfItalic = TRUE;
+  if (!font.face.empty()) {
     // The face was checked to be printable ASCII of at most 31 bytes.
     std::memset(base.lfFaceName, 0, sizeof base.lfFaceName);
-    for (std::size_t i = 0; i < spec.face.size() && i + 1 < LF_FACESIZE; ++i)
-      base.lfFaceName[i] = static_cast<WCHAR>(spec.face[i]);
+    for (std::size_t i = 0; i < font.face.size() && i + 1 < LF_FACESIZE; ++i)
+      base.lfFaceName[i] = static_cast<WCHAR>(font.face[i]);
   }
   return CreateFontIndirectW(&base);
 }
