@@ -37,6 +37,6 @@ echo "  (the program file carries the engine image and the skins; the aim is und
   wineserver -p
   w() { winepath -w "$1"; }
   wine "$(w "$bin/bench/bench_startup.exe")" "$runs" "$(w "$bin/tavrin.exe")" \
-    "$(w "$bin/bench/bench_floor.exe")" "C:\\Program Files\\Internet Explorer\\iexplore.exe" about:blank
+    "$(w "$bin/bench/bench_floor.exe")" "C:\\Program Files\\Internet Explorer\\iexplore.exe"
   wine "$(w "$bin/bench/bench_in_process.exe")" "$runs"
 ' bench "$runs" "$bin"
