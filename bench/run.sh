@@ -18,7 +18,7 @@ bin=$out/win32/bin
 size() { stat -c %s "$@" | awk '{ total += $1 } END { print total }'; }
 kib() { awk -v b="$1" 'BEGIN { printf "%9.1f KiB", b / 1024 }'; }
 
-echo "Machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), $(wine --version), load $(cut -d' ' -f1-3 /proc/loadavg)"
+echo "Machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), $(wine --version 2>/dev/null), load $(cut -d' ' -f1-3 /proc/loadavg)"
 echo
 echo "Sizes"
 printf '  %-44s %s\n' "program file, x86_64 (win32/bin/tavrin.exe)" "$(kib "$(size "$bin/tavrin.exe")")"
