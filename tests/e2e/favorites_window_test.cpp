@@ -66,30 +66,6 @@ class BrowserVersion {
   char original_[128] = "9.11.9600.18376";
 };
 
-// Wine's loader prefers the stand-ins beside the program for tavrin.exe alone, while the test
-// runs. WINEDLLOVERRIDES would do the same, but Wine does not pass its own variables on from a
-// Windows environment block to the process started with it; the per-program key is what a
-// started program reads. "native,builtin" falls back to Wine's own where no stand-in lies.
-class PreferStandIns {
- public:
-  PreferStandIns() {
-    RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key_, nullptr);
-    for (const wchar_t* library : {L"shdocvw", L"ieframe"})
-      RegSetValueExW(key_, library, 0, REG_SZ, reinterpret_cast<const BYTE*>(L"native,builtin"),
-                     sizeof L"native,builtin");
-  }
-  ~PreferStandIns() {
-    RegCloseKey(key_);
-    RegDeleteKeyW(HKEY_CURRENT_USER, kKey);
-    RegDeleteKeyW(HKEY_CURRENT_USER, kProgramKey);  // only when nothing else is kept there
-  }
-
- private:
-  static constexpr wchar_t kProgramKey[] = L"Software\\Wine\\AppDefaults\\tavrin.exe";
-  static constexpr wchar_t kKey[] = L"Software\\Wine\\AppDefaults\\tavrin.exe\\DllOverrides";
-  HKEY key_ = nullptr;
-};
-
 class FavoritesWindow : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -139,7 +115,13 @@ class FavoritesWindow : public ::testing::Test {
     EXPECT_EQ(program_->WaitForExit(), std::optional<DWORD>(0));
   }
 
-  PreferStandIns prefer_stand_ins_;
+  // Wine's loader prefers the stand-ins beside the program for tavrin.exe alone, while the
+  // test runs. WINEDLLOVERRIDES would do the same, but Wine does not pass its own variables
+  // on from a Windows environment block to the process started with it; the per-program key
+  // is what a started program reads. "native,builtin" falls back to Wine's own where no
+  // stand-in lies.
+  ProgramWineSettings prefer_stand_ins_{
+      L"DllOverrides", {{L"shdocvw", L"native,builtin"}, {L"ieframe", L"native,builtin"}}};
   ProgramFolder folder_;
   std::wstring log_;
   std::wstring target_;

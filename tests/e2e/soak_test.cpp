@@ -132,28 +132,6 @@ bool F1IsHeldElsewhere() {
   return false;
 }
 
-// Wine's X11 driver waits up to two seconds, on every hide or destroy of a top-level window
-// it thinks a window manager looks after, for the manager to confirm; Xvfb runs none, so
-// each closing of a window would cost two seconds. Wine manages the windows itself for
-// tavrin.exe while the test runs (the per-program key, read when the program starts).
-class WindowsManagedByWine {
- public:
-  WindowsManagedByWine() {
-    RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key_, nullptr);
-    RegSetValueExW(key_, L"Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>(L"N"), sizeof L"N");
-  }
-  ~WindowsManagedByWine() {
-    RegCloseKey(key_);
-    RegDeleteKeyW(HKEY_CURRENT_USER, kKey);
-    RegDeleteKeyW(HKEY_CURRENT_USER, kProgramKey);  // only when nothing else is kept there
-  }
-
- private:
-  static constexpr wchar_t kProgramKey[] = L"Software\\Wine\\AppDefaults\\tavrin.exe";
-  static constexpr wchar_t kKey[] = L"Software\\Wine\\AppDefaults\\tavrin.exe\\X11 Driver";
-  HKEY key_ = nullptr;
-};
-
 class Soak : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -195,7 +173,11 @@ class Soak : public ::testing::Test {
     ASSERT_TRUE(Soon([&] { return !IsZoomed(program_.Main()); }));
   }
 
-  WindowsManagedByWine managed_by_wine_;
+  // Wine's X11 driver waits up to two seconds, on every hide or destroy of a top-level
+  // window it thinks a window manager looks after, for the manager to confirm; Xvfb runs
+  // none, so each closing of a window would cost two seconds. Wine manages the windows
+  // itself for tavrin.exe while the test runs.
+  ProgramWineSettings managed_by_wine_{L"X11 Driver", {{L"Managed", L"N"}}};
   HttpServer server_;
   ProgramFolder folder_;
   Program program_{folder_};

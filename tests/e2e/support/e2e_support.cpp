@@ -376,6 +376,30 @@ bool Near(COLORREF a, COLORREF b, int tolerance) {
          std::abs(GetBValue(a) - GetBValue(b)) <= tolerance;
 }
 
+namespace {
+constexpr wchar_t kProgramSettings[] = L"Software\\Wine\\AppDefaults\\tavrin.exe";
+}  // namespace
+
+ProgramWineSettings::ProgramWineSettings(
+    const std::wstring& key,
+    std::initializer_list<std::pair<const wchar_t*, const wchar_t*>> values)
+    : key_(std::wstring(kProgramSettings) + L"\\" + key) {
+  HKEY handle = nullptr;
+  if (RegCreateKeyExW(HKEY_CURRENT_USER, key_.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &handle,
+                      nullptr) != ERROR_SUCCESS)
+    return;
+  for (const auto& [name, value] : values) {
+    RegSetValueExW(handle, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
+                   DWORD((wcslen(value) + 1) * sizeof(wchar_t)));
+  }
+  RegCloseKey(handle);
+}
+
+ProgramWineSettings::~ProgramWineSettings() {
+  RegDeleteKeyW(HKEY_CURRENT_USER, key_.c_str());
+  RegDeleteKeyW(HKEY_CURRENT_USER, kProgramSettings);  // only when nothing else is kept there
+}
+
 HttpServer::HttpServer(Answer answer) : answer_(answer) {
   InitializeCriticalSection(&lock_);
   WSADATA data;

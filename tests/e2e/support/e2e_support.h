@@ -6,6 +6,8 @@
 
 #include <chrono>
 #include <functional>
+#include <initializer_list>
+#include <utility>
 #include <optional>
 #include <string>
 #include <vector>
@@ -113,6 +115,20 @@ class Screenshot {
 };
 // True when the two colours differ by at most `tolerance` in every channel.
 bool Near(COLORREF a, COLORREF b, int tolerance = 24);
+
+// Wine settings for tavrin.exe alone (HKCU\Software\Wine\AppDefaults\tavrin.exe\<key>),
+// read by the program when it starts, for as long as the object lives.
+class ProgramWineSettings {
+ public:
+  ProgramWineSettings(const std::wstring& key,
+                      std::initializer_list<std::pair<const wchar_t*, const wchar_t*>> values);
+  ~ProgramWineSettings();
+  ProgramWineSettings(const ProgramWineSettings&) = delete;
+  ProgramWineSettings& operator=(const ProgramWineSettings&) = delete;
+
+ private:
+  std::wstring key_;
+};
 
 // A loopback HTTP server on 127.0.0.1 that records the request lines and answers every
 // request with a small page, or never (the page then stays loading). Stops with the object.
