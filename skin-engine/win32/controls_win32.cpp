@@ -96,20 +96,11 @@ bool is_state_change(UINT msg) {
 void paint_edit_border(HWND hwnd, const Theme& theme) {
   const LONG ex = GetWindowLongW(hwnd, GWL_EXSTYLE), style = GetWindowLongW(hwnd, GWL_STYLE);
   if (!(ex & WS_EX_CLIENTEDGE) && !(style & WS_BORDER)) return;
-  WindowDc dc(hwnd);
-  if (!dc.get()) return;
-  RECT wr, cr;
-  GetWindowRect(hwnd, &wr);
-  GetClientRect(hwnd, &cr);
-  MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&cr), 2);
-  OffsetRect(&cr, -wr.left, -wr.top);
-  OffsetRect(&wr, -wr.left, -wr.top);
   const bool enabled = IsWindowEnabled(hwnd) && !(style & ES_READONLY);
-  const int saved = SaveDC(dc.get());
-  ExcludeClipRect(dc.get(), cr.left, cr.top, cr.right, cr.bottom);
-  FillRect(dc.get(), &wr, enabled ? theme.brush(ColorId::EditBackground) : theme.brush(ColorId::Face));
-  frame_rect(dc.get(), wr, theme.color(GetFocus() == hwnd ? ColorId::EditBorderFocused : ColorId::EditBorder));
-  RestoreDC(dc.get(), saved);
+  paint_border_ring(hwnd, [&](HDC dc, const RECT& window) {
+    FillRect(dc, &window, enabled ? theme.brush(ColorId::EditBackground) : theme.brush(ColorId::Face));
+    frame_rect(dc, window, theme.color(GetFocus() == hwnd ? ColorId::EditBorderFocused : ColorId::EditBorder));
+  });
 }
 
 }  // namespace

@@ -118,19 +118,11 @@ void paint_background(HWND hwnd, HDC dc, const Theme& theme) {
 }
 
 void paint_divider(HWND hwnd, const Theme& theme) {
-  WindowDc dc(hwnd);
-  if (!dc.get()) return;
-  RECT wr, cr;
-  GetWindowRect(hwnd, &wr);
-  GetClientRect(hwnd, &cr);
-  MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&cr), 2);
-  OffsetRect(&cr, -wr.left, -wr.top);
-  OffsetRect(&wr, -wr.left, -wr.top);
-  const int saved = SaveDC(dc.get());
-  ExcludeClipRect(dc.get(), cr.left, cr.top, cr.right, cr.bottom);
-  fill_gradient(dc.get(), wr, theme.gradient(GradientId::Toolbar));
-  fill_solid(dc.get(), RECT{wr.left, wr.top, wr.right, wr.top + 1}, theme.color(ColorId::ToolbarSeparator));
-  RestoreDC(dc.get(), saved);
+  paint_border_ring(hwnd, [&](HDC dc, const RECT& window) {
+    fill_gradient(dc, window, theme.gradient(GradientId::Toolbar));
+    fill_solid(dc, RECT{window.left, window.top, window.right, window.top + 1},
+               theme.color(ColorId::ToolbarSeparator));
+  });
 }
 
 }  // namespace
