@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/menu_tree.h"
+
 namespace {
 
 using namespace e2e;
@@ -45,9 +47,12 @@ class Skins : public ::testing::Test {
   void SetUp() override { ForgetSkins(); }
   void TearDown() override { ForgetSkins(); }
 
-  Colours RunAndSample(const char* picture) {
+  std::optional<Colours> RunAndSample(const char* picture) {
     Program program(folder_);
-    EXPECT_TRUE(program.WaitForMainWindow());
+    if (!program.WaitForMainWindow()) {
+      ADD_FAILURE() << "no main window: " << program.Describe();
+      return std::nullopt;
+    }
     Sleep(1500);  // the first paint after the skin is attached
     const Colours colours = Sample(program);
     Screenshot(WindowRectOf(program.Main())).SaveBmp(BuildFolder() + L"\\" + Widen(picture));
@@ -60,7 +65,9 @@ class Skins : public ::testing::Test {
 };
 
 TEST_F(Skins, TheDefaultSkinIsInstalledOnceAndDrawsTheMainWindow) {
-  const Colours colours = RunAndSample("skin_enjoy.bmp");
+  const std::optional<Colours> shown = RunAndSample("skin_enjoy.bmp");
+  ASSERT_TRUE(shown);
+  const Colours colours = *shown;
   EXPECT_EQ(ReadAll(TempSkin(L"enjoy")), ReadAll(Skin(L"enjoy")));
   EXPECT_TRUE(Near(colours.caption, kEnjoyCaption)) << std::hex << colours.caption;
   EXPECT_TRUE(Near(colours.face, kEnjoyFace)) << std::hex << colours.face;
@@ -71,7 +78,9 @@ TEST_F(Skins, AnotherSkinsContentUnderTheNameIsDrawnAndKept) {
   const std::vector<char> black = ReadAll(Skin(L"black"));
   ASSERT_FALSE(black.empty());
   ASSERT_TRUE(WriteAll(TempSkin(L"enjoy"), black));
-  const Colours colours = RunAndSample("skin_black_as_enjoy.bmp");
+  const std::optional<Colours> shown = RunAndSample("skin_black_as_enjoy.bmp");
+  ASSERT_TRUE(shown);
+  const Colours colours = *shown;
   EXPECT_EQ(ReadAll(TempSkin(L"enjoy")), black);
   EXPECT_FALSE(Near(colours.caption, kEnjoyCaption)) << std::hex << colours.caption;
   EXPECT_FALSE(Near(colours.face, kEnjoyFace)) << std::hex << colours.face;
@@ -85,10 +94,77 @@ TEST_F(Skins, ABrokenSkinLeavesTheProgramRunningUnskinned) {
   ASSERT_GT(broken.size(), 64u);
   broken.resize(broken.size() / 2);  // cut in the middle of its records
   ASSERT_TRUE(WriteAll(TempSkin(L"enjoy"), broken));
-  const Colours colours = RunAndSample("skin_broken.bmp");
+  const std::optional<Colours> shown = RunAndSample("skin_broken.bmp");
+  ASSERT_TRUE(shown);
+  const Colours colours = *shown;
   EXPECT_EQ(ReadAll(TempSkin(L"enjoy")), broken);
   EXPECT_FALSE(Near(colours.caption, kEnjoyCaption)) << std::hex << colours.caption;
   EXPECT_FALSE(Near(colours.button, kEnjoyButton)) << std::hex << colours.button;
+}
+
+// The windows the program opens over the main window are drawn in the skin too, while
+// colours the program chose itself stay: the About window is pure green.
+TEST_F(Skins, AboutWindowInputBoxAndMessageBoxAreSkinned) {
+  // The success message of the favorites window is the program's message box; a stand-in
+  // Add to Favorites dialog confirms at once.
+  const std::wstring shortcut = folder_.Path() + L"\\Shot.url";
+  ProgramWineSettings stand_ins{L"DllOverrides", {{L"shdocvw", L"native,builtin"}}};
+  folder_.Add(L"fake_shell\\shdocvw.dll", L"shdocvw.dll");
+  Program program(folder_, {L"TAVRIN_FAKE_FAVORITE_PATH=" + shortcut,
+                            L"TAVRIN_FAKE_SHELL_LOG=" + folder_.Path() + L"\\calls.log"});
+  ASSERT_TRUE(program.WaitForMainWindow());
+  auto caption_colour = [](HWND window) {
+    const RECT outer = WindowRectOf(window);
+    return Screenshot(outer).Pixel(outer.left + 60, outer.top + 8);
+  };
+  auto save = [](HWND window, const wchar_t* name) {
+    Screenshot(WindowRectOf(window)).SaveBmp(BuildFolder() + L"\\" + name);
+  };
+
+  const std::wstring about_title = L"关于Tavrin浏览器说明";
+  PostMessageW(program.Main(), WM_COMMAND, MenuCommand(tavrin::kMenuAboutBrowser), 0);
+  const HWND about = program.WaitForWindow(L"Tavrin.AboutWindow", &about_title);
+  ASSERT_TRUE(about);
+  Sleep(800);
+  save(about, L"skin_about.bmp");
+  EXPECT_TRUE(Near(caption_colour(about), kEnjoyCaption)) << std::hex << caption_colour(about);
+  POINT inside{6, 6};
+  ClientToScreen(about, &inside);
+  EXPECT_TRUE(Near(Screenshot(WindowRectOf(about)).Pixel(inside.x, inside.y), RGB(0, 255, 0), 4));
+  PostMessageW(about, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(about); }));
+
+  const std::wstring input_title = L"请输入：";
+  PostMessageW(program.Main(), WM_COMMAND, MenuCommand(tavrin::kMenuNewWindow), 0);
+  const HWND input = program.WaitForWindow(L"#32770", &input_title);
+  ASSERT_TRUE(input);
+  Sleep(800);
+  save(input, L"skin_input_box.bmp");
+  EXPECT_TRUE(Near(caption_colour(input), kEnjoyCaption)) << std::hex << caption_colour(input);
+  PostMessageW(input, WM_COMMAND, IDCANCEL, 0);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(input); }));
+
+  const std::wstring favorites_title = L"添加到收藏夹";
+  PostMessageW(program.Main(), WM_COMMAND, MenuCommand(tavrin::kMenuAddFavorite), 0);
+  const HWND favorites = program.WaitForWindow(L"Tavrin.FavoritesWindow", &favorites_title);
+  ASSERT_TRUE(favorites);
+  Sleep(500);
+  save(favorites, L"skin_favorites.bmp");
+  SendMessageW(GetDlgItem(favorites, ControlId(0)), WM_SETTEXT, 0, LPARAM(L"http://example.cn/"));
+  PostMessageW(GetDlgItem(favorites, ControlId(1)), BM_CLICK, 0, 0);
+  const std::wstring box_title = L"信息：";
+  const HWND box = program.WaitForWindow(L"#32770", &box_title);
+  ASSERT_TRUE(box);
+  Sleep(800);
+  save(box, L"skin_message_box.bmp");
+  EXPECT_TRUE(Near(caption_colour(box), kEnjoyCaption)) << std::hex << caption_colour(box);
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); }));
+  PostMessageW(favorites, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(WaitFor([&] { return !IsWindow(favorites); }));
+
+  PostMessageW(program.Main(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(program.WaitForExit(), std::optional<DWORD>(0));
 }
 
 }  // namespace

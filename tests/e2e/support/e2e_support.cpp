@@ -215,6 +215,30 @@ HWND Program::WaitForMainWindow(std::chrono::milliseconds timeout) {
   return main_;
 }
 
+std::string Program::Describe() const {
+  std::string text;
+  DWORD code = 0;
+  if (process_ && GetExitCodeProcess(process_, &code) && code != STILL_ACTIVE)
+    text = "ended with exit code " + std::to_string(code) + "; ";
+  struct Search {
+    DWORD pid;
+    std::string* text;
+  } search{pid_, &text};
+  EnumWindows(
+      [](HWND window, LPARAM data) -> BOOL {
+        auto& search = *reinterpret_cast<Search*>(data);
+        DWORD pid = 0;
+        GetWindowThreadProcessId(window, &pid);
+        if (pid == search.pid) {
+          *search.text += "[" + Narrow(ClassOf(window)) + " \"" + Narrow(WindowText(window)) +
+                          "\"" + (IsWindowVisible(window) ? " visible" : "") + "] ";
+        }
+        return TRUE;
+      },
+      LPARAM(&search));
+  return text.empty() ? "no windows" : text;
+}
+
 std::optional<DWORD> Program::WaitForExit(std::chrono::milliseconds timeout) {
   if (!process_ || WaitForSingleObject(process_, DWORD(timeout.count())) != WAIT_OBJECT_0)
     return std::nullopt;
@@ -349,6 +373,7 @@ Screenshot::Screenshot(RECT rect) : rect_(rect) {
 
 COLORREF Screenshot::Pixel(int x, int y) const {
   const int width = rect_.right - rect_.left;
+  if (x < rect_.left || x >= rect_.right || y < rect_.top || y >= rect_.bottom) return CLR_INVALID;
   const std::uint32_t bgra =
       pixels_[std::size_t(y - rect_.top) * width + std::size_t(x - rect_.left)];
   return RGB((bgra >> 16) & 0xFF, (bgra >> 8) & 0xFF, bgra & 0xFF);

@@ -75,6 +75,9 @@ class Program {
   HWND WaitForWindow(const wchar_t* class_name, const std::wstring* title,
                      std::chrono::milliseconds timeout = 10s) const;
   HWND Main() const { return main_; }
+  // What the program shows now: its top-level windows and whether it still runs, for the
+  // message of a failed wait.
+  std::string Describe() const;
   HWND Control(int index) const { return GetDlgItem(main_, ControlId(index)); }
 
   // Waits for the end of the process and gives its exit code, or none on time-out.
@@ -106,7 +109,7 @@ bool Focus(HWND window);
 class Screenshot {
  public:
   explicit Screenshot(RECT screen_rect);
-  COLORREF Pixel(int x, int y) const;  // screen coordinates
+  COLORREF Pixel(int x, int y) const;  // screen coordinates; CLR_INVALID outside
   bool SaveBmp(const std::wstring& path) const;
 
  private:
