@@ -113,55 +113,48 @@ TEST_F(Skins, AboutWindowInputBoxAndMessageBoxAreSkinned) {
   Program program(folder_, {L"TAVRIN_FAKE_FAVORITE_PATH=" + shortcut,
                             L"TAVRIN_FAKE_SHELL_LOG=" + folder_.Path() + L"\\calls.log"});
   ASSERT_TRUE(program.WaitForMainWindow());
-  auto caption_colour = [](HWND window) {
+  // Waits for the window, saves its picture and checks its caption; null when it never came.
+  auto shown_skinned = [&](const wchar_t* class_name, const std::wstring& title,
+                           const wchar_t* picture) -> HWND {
+    const HWND window = program.WaitForWindow(class_name, &title);
+    if (!window) return nullptr;
+    Sleep(800);  // the first paint after the engine took the window
     const RECT outer = WindowRectOf(window);
-    return Screenshot(outer).Pixel(outer.left + 60, outer.top + 8);
+    const Screenshot shot(outer);
+    shot.SaveBmp(BuildFolder() + L"\\" + picture);
+    // Between the title's text and the caption buttons.
+    const COLORREF caption = shot.Pixel(outer.right - 110, outer.top + 8);
+    EXPECT_TRUE(Near(caption, kEnjoyCaption)) << Narrow(title) << " " << std::hex << caption;
+    return window;
   };
-  auto save = [](HWND window, const wchar_t* name) {
-    Screenshot(WindowRectOf(window)).SaveBmp(BuildFolder() + L"\\" + name);
+  auto close_and_wait = [](HWND window, UINT message, WPARAM wparam) {
+    PostMessageW(window, message, wparam, 0);
+    return WaitFor([&] { return !IsWindow(window); });
   };
 
-  const std::wstring about_title = L"关于Tavrin浏览器说明";
   PostMessageW(program.Main(), WM_COMMAND, MenuCommand(tavrin::kMenuAboutBrowser), 0);
-  const HWND about = program.WaitForWindow(L"Tavrin.AboutWindow", &about_title);
+  const HWND about = shown_skinned(L"Tavrin.AboutWindow", L"关于Tavrin浏览器说明", L"skin_about.bmp");
   ASSERT_TRUE(about);
-  Sleep(800);
-  save(about, L"skin_about.bmp");
-  EXPECT_TRUE(Near(caption_colour(about), kEnjoyCaption)) << std::hex << caption_colour(about);
   POINT inside{6, 6};
   ClientToScreen(about, &inside);
   EXPECT_TRUE(Near(Screenshot(WindowRectOf(about)).Pixel(inside.x, inside.y), RGB(0, 255, 0), 4));
-  PostMessageW(about, WM_CLOSE, 0, 0);
-  ASSERT_TRUE(WaitFor([&] { return !IsWindow(about); }));
+  ASSERT_TRUE(close_and_wait(about, WM_CLOSE, 0));
 
-  const std::wstring input_title = L"请输入：";
   PostMessageW(program.Main(), WM_COMMAND, MenuCommand(tavrin::kMenuNewWindow), 0);
-  const HWND input = program.WaitForWindow(L"#32770", &input_title);
+  const HWND input = shown_skinned(L"#32770", L"请输入：", L"skin_input_box.bmp");
   ASSERT_TRUE(input);
-  Sleep(800);
-  save(input, L"skin_input_box.bmp");
-  EXPECT_TRUE(Near(caption_colour(input), kEnjoyCaption)) << std::hex << caption_colour(input);
-  PostMessageW(input, WM_COMMAND, IDCANCEL, 0);
-  ASSERT_TRUE(WaitFor([&] { return !IsWindow(input); }));
+  ASSERT_TRUE(close_and_wait(input, WM_COMMAND, IDCANCEL));
 
-  const std::wstring favorites_title = L"添加到收藏夹";
   PostMessageW(program.Main(), WM_COMMAND, MenuCommand(tavrin::kMenuAddFavorite), 0);
-  const HWND favorites = program.WaitForWindow(L"Tavrin.FavoritesWindow", &favorites_title);
+  const HWND favorites =
+      shown_skinned(L"Tavrin.FavoritesWindow", L"添加到收藏夹", L"skin_favorites.bmp");
   ASSERT_TRUE(favorites);
-  Sleep(500);
-  save(favorites, L"skin_favorites.bmp");
   SendMessageW(GetDlgItem(favorites, ControlId(0)), WM_SETTEXT, 0, LPARAM(L"http://example.cn/"));
   PostMessageW(GetDlgItem(favorites, ControlId(1)), BM_CLICK, 0, 0);
-  const std::wstring box_title = L"信息：";
-  const HWND box = program.WaitForWindow(L"#32770", &box_title);
+  const HWND box = shown_skinned(L"#32770", L"信息：", L"skin_message_box.bmp");
   ASSERT_TRUE(box);
-  Sleep(800);
-  save(box, L"skin_message_box.bmp");
-  EXPECT_TRUE(Near(caption_colour(box), kEnjoyCaption)) << std::hex << caption_colour(box);
-  PostMessageW(box, WM_COMMAND, IDOK, 0);
-  ASSERT_TRUE(WaitFor([&] { return !IsWindow(box); }));
-  PostMessageW(favorites, WM_CLOSE, 0, 0);
-  ASSERT_TRUE(WaitFor([&] { return !IsWindow(favorites); }));
+  ASSERT_TRUE(close_and_wait(box, WM_COMMAND, IDOK));
+  ASSERT_TRUE(close_and_wait(favorites, WM_CLOSE, 0));
 
   PostMessageW(program.Main(), WM_CLOSE, 0, 0);
   EXPECT_EQ(program.WaitForExit(), std::optional<DWORD>(0));
